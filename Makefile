@@ -1,0 +1,27 @@
+# The project's commands. `make run` and `make test` set up a fresh Debian 12 machine
+# (installing missing packages), build, and then run the program or every test.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: all deps configure build run test tour bench package clean
+
+all: build
+
+deps:
+	@./scripts/zavislosti.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@$(BUILD)/ortanel-verbano2
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+clean:
+	@rm -rf $(BUILD)

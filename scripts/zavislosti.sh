@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs to build, test and run, when missing.
+# Does nothing when everything is there. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  # build
+  cmake make g++ pkg-config ccache
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  # run: platform plugins, WAV playback, the bundled font's source
+  libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  fonts-liberation2
+  # media pipeline: the dictation voice
+  espeak-ng
+  # tests, screenshots and PDF checks under a real X display
+  xvfb xauth x11-utils xdotool imagemagick poppler-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update
+"${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

@@ -1,0 +1,19 @@
+#include "common/pismo.h"
+#include "shell/hl_menu.h"
+#include "shell/hostitel.h"
+#include "shell/start.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication aplikace(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));
+    zaregistruj_pisma();
+
+    hostitel okno;
+    okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); });
+
+    spust_program(okno);
+    return QApplication::exec();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "shell/obrazovka.h"
+
+#include <QGraphicsView>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+class QGraphicsProxyWidget;
+
+// The one top-level window. It holds the 640 × 480 stage on which the screens live and
+// scales it uniformly to fill the window (full screen: letterboxed, aspect kept). It
+// loads screens through factories that start-up registers, shows the next screen before
+// it hides or unloads the current one, and calls the new screen's activation.
+class hostitel : public QGraphicsView {
+    Q_OBJECT
+public:
+    enum class potom_t { nic, skryj, uvolni };
+    using tovarna_t = std::function<obrazovka *(QWidget *platno)>;
+
+    explicit hostitel(QWidget *rodic = nullptr);
+    ~hostitel() override;
+
+    static hostitel *instance();
+
+    void zaregistruj(obrazovka_id id, tovarna_t tovarna);
+    // The loaded screen, or nullptr.
+    obrazovka *najdi(obrazovka_id id) const;
+    // Loads the screen when it is not loaded.
+    obrazovka *nacti(obrazovka_id id);
+    // Shows the screen (loading it when needed), then hides or unloads the current one;
+    // the new screen's activation runs once events have been handled.
+    obrazovka *ukaz(obrazovka_id id, potom_t potom = potom_t::skryj);
+    void uvolni(obrazovka_id id);
+    obrazovka *aktualni() const { return aktualni_; }
+    obrazovka_id aktualni_id() const { return aktualni_id_; }
+
+    // The stage the screens are children of.
+    QWidget *platno() const { return platno_; }
+
+protected:
+    void resizeEvent(QResizeEvent *udalost) override;
+
+private:
+    void prizpusob_meritko();
+
+    QGraphicsScene *scena_;
+    QWidget *platno_;
+    QGraphicsProxyWidget *proxy_;
+    std::map<obrazovka_id, tovarna_t> tovarny_;
+    std::map<obrazovka_id, QPointer<obrazovka>> nactene_;
+    QPointer<obrazovka> aktualni_;
+    obrazovka_id aktualni_id_ = obrazovka_id::hl_menu;
+};

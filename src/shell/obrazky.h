@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+// A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP");
+// empty optional when it cannot be read.
+std::optional<QImage> nacti_bitmapu(const QString &relativni);
+
+// The same for a screen that cannot go on without it: a bitmap that cannot be read is a
+// broken installation, reported with the installation message, and the program ends.
+QImage bitmapa(const QString &relativni);
+
+// Texts of the messages that end the program when its installation is broken.
+namespace hlasky {
+extern const QString chyba_cd;          // a media file cannot be read
+extern const QString chybi_soubory;     // INI or a data file missing
+extern const QString male_fonty;        // the small-fonts factor
+extern const QString nelze_prepnout;    // full screen refused
+extern const QString nelze_obnovit;     // the display could not be given back
+extern const QString otazka_konec;      // the exit question
+} // namespace hlasky
+
+// Shows the installation message and ends the program.
+[[noreturn]] void chyba_behu();

@@ -1,0 +1,89 @@
+#include "shell/start.h"
+
+#include "common/geometrie.h"
+#include "common/soubory.h"
+#include "common/stav.h"
+#include "shell/displej.h"
+#include "shell/hl_menu.h"
+#include "shell/hostitel.h"
+#include "shell/ini.h"
+#include "shell/obrazky.h"
+#include "shell/platforma.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+[[noreturn]] void skonci_se_zpravou(const QString &text, const QString &titulek, platforma_t::ikona_t ikona)
+{
+    platforma().zprava(text, titulek, ikona);
+    platforma().ukonci(1);
+}
+
+[[noreturn]] void chybi_soubory()
+{
+    skonci_se_zpravou(hlasky::chybi_soubory, QStringLiteral("Chyba"), platforma_t::ikona_t::stop);
+}
+
+void vycentruj(hostitel &okno)
+{
+    okno.setWindowTitle(QStringLiteral("Ortanel - Verbano 2"));
+    okno.resize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
+    const QSize displej = platforma().velikost_displeje();
+    if (displej.isValid())
+        okno.move((displej.width() - geometrie::sirka_obrazovky) / 2, (displej.height() - geometrie::vyska_obrazovky) / 2);
+}
+
+} // namespace
+
+hl_menu *spust_program(hostitel &okno)
+{
+    platforma_t &p = platforma();
+    if (!p.zamkni_jedinou_instanci())
+        p.ukonci(0);
+    if (p.twipu_na_pixel_x() != 15 || p.twipu_na_pixel_y() != 15)
+        skonci_se_zpravou(hlasky::male_fonty, QStringLiteral("Upozornenie"), platforma_t::ikona_t::vykricnik);
+
+    const QSize displej = p.velikost_displeje();
+    spolecny_stav.puvodni_sirka = displej.width();
+    spolecny_stav.puvodni_vyska = displej.height();
+    spolecny_stav.puvodni_hloubka = p.hloubka_displeje();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    const QString ini = p.soubor_ini();
+    spolecny_stav.adresar_media = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("CD"));
+    spolecny_stav.adresar_dat = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("HD"));
+
+    const QString chyba = QStringLiteral("ERROR");
+    if (spolecny_stav.adresar_media == chyba || spolecny_stav.adresar_dat == chyba)
+        chybi_soubory();
+    if (!existuje_soubor(soubor_dat(QStringLiteral("ZNAMKY.DAT"))))
+        chybi_soubory();
+    if (!existuje_soubor(soubor_dat(QStringLiteral("VERBANO2.DAT"))))
+        chybi_soubory();
+
+    vycentruj(okno);
+
+    auto *menu = qobject_cast<hl_menu *>(okno.nacti(obrazovka_id::hl_menu));
+    if (!menu)
+        chyba_behu();
+    if (!menu->nacti_pozadi())
+        chyba_behu();
+
+    prepni_rozliseni();
+
+    if (!menu->nacti_tlacitka())
+        chyba_behu();
+    menu->priprav_plochy();
+    if (!menu->nacti_temata())
+        chyba_behu();
+    spolecny_stav.napoveda_na_zaciatku = false;
+    if (!menu->ukaz_titulek())
+        chyba_behu();
+
+    okno.ukaz(obrazovka_id::hl_menu, hostitel::potom_t::nic);
+    return menu;
+}
