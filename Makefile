@@ -23,5 +23,10 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	@for b in $(BUILD)/bench/bench_*; do \
+	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
+	done
+
 clean:
 	@rm -rf $(BUILD)
