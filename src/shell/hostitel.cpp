@@ -89,7 +89,7 @@ obrazovka *hostitel::ukaz(obrazovka_id id, potom_t potom)
     QPointer<obrazovka> cil = dalsi;
     QTimer::singleShot(0, this, [this, cil] {
         if (cil && cil == aktualni_)
-            cil->aktivace();
+            cil->aktivuj();
     });
     return dalsi;
 }
@@ -119,8 +119,8 @@ void hostitel::resizeEvent(QResizeEvent *udalost)
 void hostitel::prizpusob_meritko()
 {
     const QSize okno = viewport()->size();
-    const qreal meritko = std::min(okno.width() / qreal(geometrie::sirka_obrazovky),
-                                   okno.height() / qreal(geometrie::vyska_obrazovky));
+    const qreal meritko =
+        std::min(okno.width() / qreal(geometrie::sirka_obrazovky), okno.height() / qreal(geometrie::vyska_obrazovky));
     if (meritko <= 0)
         return;
     setTransform(QTransform::fromScale(meritko, meritko));

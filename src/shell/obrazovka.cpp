@@ -1,9 +1,17 @@
 #include "shell/obrazovka.h"
 
 #include "common/geometrie.h"
+#include "common/stav.h"
+#include "shell/hostitel.h"
+#include "shell/plocha.h"
+#include "shell/ukazatel.h"
+#include "shell/zvuk.h"
 
-#include <QPainter>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
 
 obrazovka::obrazovka(QWidget *rodic)
     : QWidget(rodic), obraz_(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32)
@@ -11,7 +19,14 @@ obrazovka::obrazovka(QWidget *rodic)
     obraz_.fill(Qt::black);
     setFixedSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
     setWindowTitle(QStringLiteral("Ortanel - Verbano 2"));
+}
+
+void obrazovka::aktivuj()
+{
+    obnov_ukazatel();
+    aktivace();
 }
 
 void obrazovka::nastav_obraz(const QImage &obrazek)
@@ -27,6 +42,8 @@ void obrazovka::nastav_obraz(const QImage &obrazek)
 
 void obrazovka::vykresli_obrazek(const QImage &obrazek, QPoint kde)
 {
+    if (obrazek.isNull())
+        return;
     QPainter p(&obraz_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(kde, obrazek);
@@ -34,8 +51,91 @@ void obrazovka::vykresli_obrazek(const QImage &obrazek, QPoint kde)
     update(QRect(kde, obrazek.size()));
 }
 
+void obrazovka::uloz_zalohu(const QRect &kde)
+{
+    zaloha_ = obraz_.copy(kde);
+    zaloha_kde_ = kde.topLeft();
+}
+
+void obrazovka::nastav_zalohu(const QImage &obrazek, QPoint kde)
+{
+    zaloha_ = obrazek;
+    zaloha_kde_ = kde;
+}
+
+void obrazovka::obnov_zalohu() { vykresli_obrazek(zaloha_, zaloha_kde_); }
+
+void obrazovka::vymaz_zalohu() { zaloha_ = QImage(); }
+
+aktivni_plocha *obrazovka::pridej_plochu(const QRect &kde)
+{
+    auto *p = new aktivni_plocha(this, kde);
+    p->show();
+    plochy_.append(p);
+    return p;
+}
+
+aktivni_plocha *obrazovka::plocha(int index) const { return plochy_.value(index); }
+
+void obrazovka::povol_plochy(bool ano)
+{
+    for (aktivni_plocha *p : plochy_)
+        p->setEnabled(ano);
+}
+
+bool obrazovka::nektera_plocha_zvyraznena() const
+{
+    return std::any_of(plochy_.begin(), plochy_.end(), [](const aktivni_plocha *p) { return p->zvyraznena(); });
+}
+
+void obrazovka::zrus_zvyrazneni_ploch()
+{
+    for (aktivni_plocha *p : plochy_)
+        p->nastav_zvyrazneni(false);
+}
+
+void obrazovka::zvyrazni_plochu(int index, const QImage &hover, QPoint kde)
+{
+    if (aktivni_plocha *p = plocha(index))
+        p->nastav_zvyrazneni(true);
+    uloz_zalohu(QRect(kde, hover.size()));
+    vykresli_obrazek(hover, kde);
+}
+
+void obrazovka::smaz_aktivni()
+{
+    if (!nektera_plocha_zvyraznena())
+        return;
+    obnov_zalohu();
+    zrus_zvyrazneni_ploch();
+}
+
+bool obrazovka::je_aktivni() const
+{
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return false;
+    if (const hostitel *h = hostitel::instance())
+        return h->aktualni() == this && isVisible();
+    return isVisible();
+}
+
+void obrazovka::zvuk_kliku() { prehraj_zvuk(soubor_media(QStringLiteral("ZVUK/CLICK.WAV"))); }
+
+void obrazovka::zvuk_najeti()
+{
+    if (!zvuk_zdroj().hraje())
+        prehraj_zvuk(soubor_media(QStringLiteral("ZVUK/ENTER.WAV")));
+}
+
 void obrazovka::paintEvent(QPaintEvent *udalost)
 {
     QPainter p(this);
     p.drawImage(udalost->rect(), obraz_, udalost->rect());
 }
+
+void obrazovka::mouseMoveEvent(QMouseEvent *udalost)
+{
+    pohyb_po_pozadi(udalost->buttons(), udalost->position().toPoint());
+}
+
+void obrazovka::pohyb_po_pozadi(Qt::MouseButtons, QPoint) { smaz_aktivni(); }

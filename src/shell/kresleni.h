@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QImage>
+
+// Drawing a picture with one colour treated as transparent. The key colour is a 24-bit
+// RGB value (alpha is ignored on both sides of the comparison); callers usually take it
+// from a corner pixel of the picture. Every area is clipped to the images involved:
+// pixels outside an image are neither read nor written. An empty area draws nothing and
+// succeeds; a null image or a negative size fails and changes nothing.
+
+// A mask of the w × h area at (0, 0) of src: 1 where src has the key colour, 0 elsewhere.
+// A null mask becomes a monochrome image of w × h; a monochrome mask gets the bits in
+// its own (0, 0, w, h); a colour mask gets white for 1 and black for 0.
+bool vytvor_masku(const QImage &src, int w, int h, QImage &maska, QRgb klic);
+
+// dest's (0, 0, w, h) receives back's (0, 0, w, h) with the picture src drawn over it:
+// the key-coloured pixels of src let back show through. back and dest may be the same
+// image. The rest of dest stays as it was.
+bool kresli_pruhledne(const QImage &src, int w, int h, QRgb klic, const QImage &back, QImage &dest);
+
+// Draws the w × h area of src at (sx, sy) onto dest at (x, y); the key-coloured pixels of
+// src leave dest unchanged, and nothing outside the w × h area at (x, y) changes. src and
+// dest may be the same image.
+bool kresli_pres_buffer(QImage &dest, int x, int y, int w, int h, const QImage &src, int sx, int sy, QRgb klic);
