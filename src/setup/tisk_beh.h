@@ -1,0 +1,62 @@
+#pragma once
+
+#include "data/losovani.h"
+#include "setup/tisk_list.h"
+
+#include <QString>
+
+class QPrinter;
+class nahoda_t;
+class tiskovy_dialog_t;
+
+enum class vysledek_tisku_t {
+    vytisteno,  // the document went to the printer or the file
+    zruseno,    // the dialog was cancelled or could not set up a printer
+    malo_radku, // the topic has fewer sentences than asked for
+    selhalo,    // the printer or the file failed; the teacher has been told
+};
+
+// After the dialog: A4 in the orientation chosen, 300 dpi. Returns the number of copies
+// asked for, which become the pupil copies the program prints itself: the printer's own
+// count goes back to 1 so that nothing is multiplied twice. A PDF file gets the whole sheet
+// as its printable area.
+int priprav_tiskarnu(QPrinter &tiskarna);
+
+// The teacher's copy and the pupil copies on a printer that is set up; false when the
+// printer or the file failed.
+bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, int kopii_pro_zaky, nahoda_t &generator);
+
+// What the teacher is told when printing failed on that printer or into that file.
+QString hlaska_selhani_tisku(const QPrinter &tiskarna);
+extern const QString titulek_tisku;
+
+// One print run: the dialog, the printer's set-up, the worksheets. Cancelling, or a printer
+// the dialog could not set up, ends the run silently; a failure while printing is shown.
+vysledek_tisku_t tiskni_ulohy(const zadani_listu_t &zadani, tiskovy_dialog_t &dialog, nahoda_t &generator);
+
+// Straight into a PDF file, without a dialog and without messages.
+bool tiskni_do_pdf(const zadani_listu_t &zadani, const QString &cesta, int kopii_pro_zaky, nahoda_t &generator);
+
+// A sample worksheet from an installation's exercise data file: draws the topic's sentences
+// as the set-up screen does and prints them into a PDF file. False when the topic has too
+// few sentences or the file cannot be written.
+bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, const QString &druh_ulohy, int pocet_uloh,
+                       const QString &cesta_pdf, int kopii_pro_zaky = 1);
+
+// The set-up screen's print button. It keeps its own drawing of the sentences, which
+// stays after the run.
+class tisk_ulohy_t
+{
+public:
+    explicit tisk_ulohy_t(tiskovy_dialog_t &dialog);
+
+    // Draws the sentences of the chosen grade, topic and count afresh (a whole text gives
+    // its own count back to the shared state) and prints them.
+    vysledek_tisku_t tiskni_cmd_Click();
+
+    const losovani_t &losovani() const { return losovani_; }
+
+private:
+    tiskovy_dialog_t &dialog_;
+    losovani_t losovani_;
+};
