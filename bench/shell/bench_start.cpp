@@ -1,0 +1,118 @@
+// Start-up time: from process start to the first painted frame of the title picture,
+// against a bare Qt Widgets program showing one empty 640 × 480 window, in the same run.
+// Each side runs as a child process of this one; the parent times it from start until the
+// child reports its first frame.
+#include "common/pismo.h"
+#include "shell/hl_menu.h"
+#include "shell/hostitel.h"
+#include "shell/platforma.h"
+#include "shell/start.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// Reports the first frame of the watched widget and ends the process.
+class hlidac_snimku : public QObject {
+public:
+    bool eventFilter(QObject *, QEvent *udalost) override
+    {
+        if (udalost->type() == QEvent::Paint && !hotovo_) {
+            hotovo_ = true;
+            QTimer::singleShot(0, [] {
+                std::puts("frame");
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    bool hotovo_ = false;
+};
+
+class mereni_platforma : public skutecna_platforma_t {
+public:
+    using skutecna_platforma_t::skutecna_platforma_t;
+    QString soubor_ini() override { return QStringLiteral(ORTANEL_BUILD_DIR "/ORTANEL.INI"); }
+};
+
+int holy_program(int argc, char *argv[])
+{
+    QApplication aplikace(argc, argv);
+    QWidget okno;
+    okno.resize(640, 480);
+    hlidac_snimku hlidac;
+    okno.installEventFilter(&hlidac);
+    okno.show();
+    return QApplication::exec();
+}
+
+int tento_program(int argc, char *argv[])
+{
+    QApplication aplikace(argc, argv);
+    zaregistruj_pisma();
+    mereni_platforma platforma(QDir::temp().filePath(QStringLiteral("ortanel-bench-%1.lock").arg(getpid())));
+    nastav_platformu(&platforma);
+    hostitel okno;
+    okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
+    hlidac_snimku hlidac;
+    okno.viewport()->installEventFilter(&hlidac);
+    spust_program(okno);
+    return QApplication::exec();
+}
+
+double zmer(const QString &rezim, int opakovani)
+{
+    QList<double> casy;
+    for (int i = 0; i < opakovani; ++i) {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QElapsedTimer t;
+        t.start();
+        p.start(QCoreApplication::applicationFilePath(), {rezim});
+        if (!p.waitForFinished(30000) || !p.readAllStandardOutput().contains("frame"))
+            return -1;
+        casy.append(t.nsecsElapsed() / 1e6);
+    }
+    std::sort(casy.begin(), casy.end());
+    return casy[casy.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc > 1 && QByteArray(argv[1]) == "--holy")
+        return holy_program(argc, argv);
+    if (argc > 1 && QByteArray(argv[1]) == "--program")
+        return tento_program(argc, argv);
+
+    QCoreApplication aplikace(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const int opakovani = 15;
+    // Warm the file cache for both before timing.
+    zmer(QStringLiteral("--holy"), 2);
+    zmer(QStringLiteral("--program"), 2);
+    const double holy = zmer(QStringLiteral("--holy"), opakovani);
+    const double program = zmer(QStringLiteral("--program"), opakovani);
+    QTextStream out(stdout);
+    if (holy <= 0 || program <= 0) {
+        out << "start-up benchmark failed (is the installation built? make build)\n";
+        return 1;
+    }
+    out << QStringLiteral("start-up to the title picture: %1 ms (median of %2); bare Qt window: %3 ms; ratio %4\n")
+               .arg(program, 0, 'f', 1)
+               .arg(opakovani)
+               .arg(holy, 0, 'f', 1)
+               .arg(program / holy, 0, 'f', 2);
+    return 0;
+}
