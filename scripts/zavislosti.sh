@@ -7,9 +7,9 @@ packages=(
   # build
   cmake make g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
-  # run: platform plugins, WAV playback, the bundled font's source
+  # run: platform plugins, WAV playback, the bundled font's source, Qt's Slovak dialogs
   libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-  fonts-liberation2
+  fonts-liberation2 qt6-translations-l10n
   # media pipeline: the dictation voice
   espeak-ng
   # tests, screenshots and PDF checks under a real X display
