@@ -115,6 +115,9 @@ bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, int kopii_
 
 QString hlaska_selhani_tisku(const QPrinter &tiskarna)
 {
+    if (tiskarna.outputFormat() == QPrinter::PdfFormat && tiskarna.outputFileName().isEmpty())
+        return QStringLiteral("Pracovné listy sa nepodarilo uložiť, pretože nebol zvolený žiadny súbor.\n\n"
+                              "Zadajte v dialógu tlače názov súboru a skúste to znova.");
     if (tiskarna.outputFormat() == QPrinter::PdfFormat)
         return QStringLiteral("Pracovné listy sa nepodarilo uložiť do súboru\n%1\n\n"
                               "Do tohto súboru sa nedá zapisovať. Zvoľte v dialógu tlače iný priečinok "

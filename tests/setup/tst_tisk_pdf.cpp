@@ -43,8 +43,9 @@ public:
         ++zobrazeni;
         if (zrusit)
             return false;
-        tiskarna.setOutputFormat(QPrinter::PdfFormat);
         tiskarna.setOutputFileName(soubor);
+        // After the name: an empty name must not fall back to a real printer.
+        tiskarna.setOutputFormat(QPrinter::PdfFormat);
         tiskarna.setCopyCount(kopii);
         tiskarna.setPageOrientation(orientace);
         return true;
@@ -78,19 +79,15 @@ QStringList strany_pdf(const QString &soubor)
 // Whitespace collapsed, so that wrapped lines compare with whole sentences.
 QString jednoduchy(const QString &text) { return text.simplified(); }
 
-int pocet_stran(const QString &soubor)
+// A field of pdfinfo's report ("Pages", "Page size").
+QString udaj_pdf(const QString &soubor, const QString &pole)
 {
     const QString info = spust(QStringLiteral("pdfinfo"), {soubor});
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-QString velikost_strany(const QString &soubor)
-{
-    const QString info = spust(QStringLiteral("pdfinfo"), {soubor});
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("Page size:\\s+([^\\n]+)")).match(info);
+    const QRegularExpressionMatch m = QRegularExpression(pole + QStringLiteral(":\\s+([^\\n]+)")).match(info);
     return m.hasMatch() ? m.captured(1).trimmed() : QString();
 }
+int pocet_stran(const QString &soubor) { return udaj_pdf(soubor, QStringLiteral("Pages")).toInt(); }
+QString velikost_strany(const QString &soubor) { return udaj_pdf(soubor, QStringLiteral("Page size")); }
 
 zadani_listu_t zadani(const QString &druh, const QStringList &vety, int rocnik = 1, int tema = 5)
 {
@@ -338,6 +335,11 @@ private slots:
         QVERIFY(platforma.zpravy[0].text.startsWith("Pracovné listy sa nepodarilo"));
         QVERIFY(!QFile::exists(dialog.soubor));
         QVERIFY(!tiskni_do_pdf(zadani("DOPLNOVACKA", vety_s_diakritikou), dialog.soubor, 1, nahoda()));
+        // A dialog left without a file name gets its own explanation.
+        dialog.soubor.clear();
+        QCOMPARE(tiskni_ulohy(zadani("OPRAVA", vety_s_diakritikou), dialog, nahoda()), vysledek_tisku_t::selhalo);
+        QCOMPARE(platforma.zpravy.size(), 2);
+        QVERIFY(platforma.zpravy[1].text.contains("nebol zvolený žiadny súbor"));
     }
 
     void tlacitko_tisku_data()
