@@ -1,5 +1,6 @@
 #include "exercise/kresleni_stranky.h"
 
+#include "common/geometrie.h"
 #include "common/pismo.h"
 #include "shell/kresleni.h"
 
@@ -68,8 +69,9 @@ void vykresli_kresby(QImage &obraz, const QList<kresba_t> &kresby, const obrazky
 QImage vykresli_stranku(const stranka_t &stranka, const QImage &podklad, const obrazky_t &obrazky)
 {
     QImage obraz = podklad.convertToFormat(QImage::Format_RGB32);
-    if (obraz.size() != QSize(640, 480)) {
-        QImage plne(640, 480, QImage::Format_RGB32);
+    const QSize velikost(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
+    if (obraz.size() != velikost) {
+        QImage plne(velikost, QImage::Format_RGB32);
         plne.fill(Qt::white);
         QPainter(&plne).drawImage(0, 0, obraz);
         obraz = plne;
