@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <array>
 
 // Where things are on the 640 × 480 screens. The screens place their hit areas and
@@ -99,6 +100,60 @@ constexpr int krok_radku = 30;
 constexpr int pocet_radku = 10;
 constexpr QRect zpet(556, 8, 73, 73);
 constexpr QPoint zpet_obrazek(546, 5);
+} // namespace tabulka
+
+// ---- picture sizes: what the media renderer draws and the screens rely on ----
+// Each picture is drawn at the position given above; the clickable face inside it lies
+// exactly under its hit area, and the rest of the picture repeats the background.
+constexpr QSize cela_obrazovka(sirka_obrazovky, vyska_obrazovky); // backgrounds, TITLE, CREDITS, help pictures
+// POKRACUJ and TISKNI: the sliding faces; key colour at (0, 0). They stand on the bottom
+// edge of the screen from their slide positions (457 + 23 = 480).
+constexpr QSize posuvne_tlacitko(110, 23);
+
+namespace menu {
+constexpr QSize rocnik_obrazek(297, 53);              // L_g_0, L_g_1 at rocnik(g)
+constexpr QSize konec_obrazek(87, 77);                // MKONEH at hover[5]
+constexpr QSize tema_obrazek(tema_sirka, tema_vyska); // R_gt_0, R_gt_1
+} // namespace menu
+
+namespace nastaveni {
+constexpr QSize zpet_obrazek(86, 77);        // SETUP/MZPETH at zpet_hover
+constexpr QSize druh_obrazek(120, 68);       // TU_xx_0, TU_xx_1 at druh[i]
+constexpr QSize sipka_poctu_obrazek(86, 86); // SIPKA_05 … SIPKA_30, all at sipka_poctu
+constexpr QSize sipka_druhu_obrazek(64, 64); // SIPKA_T1 … SIPKA_T4, all at sipka_druhu
+constexpr QSize napoveda_obrazek(28, 29);    // NAP_0, NAP_1 at napoveda_prepinac
+// NAD_1X, NAD_2X, NAD_3X, NAD_NE (either look) at cislo[i].
+constexpr std::array<QSize, 4> cislo_obrazek = {QSize(27, 27), QSize(28, 27), QSize(28, 26), QSize(101, 27)};
+constexpr QSize ukazka_obrazek(596, 96); // SMPL_xx, SMPL_xx2 at ukazka
+} // namespace nastaveni
+
+namespace cviceni {
+constexpr QSize zalozka(268, 82);       // TABS/L_gt_xx at (0, 0), also on the results screen
+constexpr QSize tlacitko_hover(86, 77); // MKONTH, MNOVEH, MTABH, MZPETH at tlacitka_hover[i]
+// The sentence box 3LINE_W at (poloha_x, poloha_y); with its covers it is 34, 54 or 72
+// pixels high for one, two or three lines.
+constexpr QSize veta_box(574, 72);
+constexpr std::array<int, 3> vyska_boxu = {34, 54, 72};
+constexpr QSize kryt_levy_1(44, 25); // COV_L_W at (poloha_x, poloha_y)
+constexpr QSize kryt_levy_2(44, 45); // COV1_L_W
+constexpr QSize kryt_pravy(51, 72);  // COV_R_V, COV1_R_V at (kryt_pravy_x, poloha_y); key at (0, 20)
+constexpr QPoint klic_praveho_krytu(0, 20);
+constexpr QSize kryt_spodni_1(523, 47); // COV2_B at (poloha_x, poloha_y + 25)
+constexpr QSize kryt_spodni_2(523, 27); // COV1_B at (poloha_x, poloha_y + 45)
+// The speaker repro(k) is a transparent label of this size: the box art carries the
+// speaker glyph centred under it at each of the three corrected tops.
+constexpr QSize repro(44, 30);
+constexpr QSize znacka(30, 30);    // CHECK_OK, CHECK_KO at (znacka_x, poloha_y)
+constexpr QSize pocitadlo(21, 21); // REP_0 … REP_3 at (pocitadlo_x, speaker top)
+// HINT1 … HINT3: bubbles for one, two and three lines of text, key at the top-right pixel;
+// the tip points down at the middle of the result mark.
+constexpr int bublina_sirka = 530;
+constexpr std::array<int, 3> bublina_vyska = {36, 56, 76};
+constexpr int bublina_spicka_x = znacka_x + 15 - bublina_x;
+} // namespace cviceni
+
+namespace tabulka {
+constexpr QSize zpet_velikost(86, 77); // MZPET, MZPETH at zpet_obrazek
 } // namespace tabulka
 
 } // namespace geometrie
