@@ -1,4 +1,5 @@
 #include "common/pismo.h"
+#include "setup/frm_select.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/start.h"
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
 
     hostitel okno;
     okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); });
+    okno.zaregistruj(obrazovka_id::frm_select, [](QWidget *platno) { return new frm_select(platno); });
 
     spust_program(okno);
     return QApplication::exec();
