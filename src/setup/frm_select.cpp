@@ -308,8 +308,6 @@ void frm_select::posun(obrazkova_plocha *tlacitko, bool &vysunuto, const QImage 
         return;
     tlacitko->setGeometry(QRect(kde, lice.size()));
     casovac_animace_->start();
-    // Keys typed meanwhile would change the name behind the rules' back.
-    jmeno_txt_->setReadOnly(true);
     QPointer<frm_select> ja(this);
     const QList<int> snimky = poradi_snimku(lice.height(), ven);
     for (qsizetype i = 0; i < snimky.size(); ++i) {
@@ -323,7 +321,6 @@ void frm_select::posun(obrazkova_plocha *tlacitko, bool &vysunuto, const QImage 
             return;
     }
     casovac_animace_->stop();
-    jmeno_txt_->setReadOnly(false);
     vysunuto = ven;
     if (ven) {
         tlacitko->setEnabled(true);
