@@ -1,20 +1,46 @@
 #include "shell/hl_menu.h"
 
+#include "common/geometrie.h"
 #include "common/katalog.h"
+#include "common/stav.h"
+#include "shell/cekej.h"
+#include "shell/displej.h"
+#include "shell/hostitel.h"
 #include "shell/obrazky.h"
+#include "shell/platforma.h"
+#include "shell/plocha.h"
+#include "shell/ukazatel.h"
+#include "shell/zvuk.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QLabel>
-#include <QMouseEvent>
-#include <optional>
+#include <QCoreApplication>
+#include <QPointer>
 
-hl_menu::hl_menu(QWidget *rodic) : obrazovka(rodic)
+namespace menu = geometrie::menu;
+
+hl_menu::hl_menu(QWidget *rodic) : obrazovka(rodic), zvuk_zdroj_(new drzak_zvuku(this))
 {
-    zdroj_ = new QLabel(this);
-    zdroj_->setGeometry(0, 0, 0, 0);
+    for (int n = 0; n < pocet_tlacitek_hover; ++n) {
+        aktivni_plocha *p = pridej_plochu(menu::plochy[n]);
+        connect(p, &aktivni_plocha::najeti, this, [this, n] { najeti_na_plochu(n); });
+        connect(p, &aktivni_plocha::stisk, this, [this, n](Qt::MouseButton b) {
+            if (b == Qt::LeftButton)
+                stisk_plochy(n);
+        });
+    }
+    autori_ = new aktivni_plocha(this, menu::autori);
+    connect(autori_, &aktivni_plocha::klik, this, &hl_menu::klik_na_autory);
+
+    for (int i = 0; i < max_temat; ++i) {
+        auto *t = new obrazkova_plocha(this, menu::tema(0, i));
+        t->hide();
+        connect(t, &aktivni_plocha::najeti, this, [this, i] { najeti_na_tema(i); });
+        connect(t, &aktivni_plocha::klik, this, [this, i] { klik_na_tema(i); });
+        temata_tlacitka_[i] = t;
+    }
+
+    zdroj_ = new obrazkova_plocha(this, QRect(0, 0, 0, 0));
     zdroj_->hide();
-    zdroj_->installEventFilter(this);
+    connect(zdroj_, &aktivni_plocha::klik, this, &hl_menu::klik_na_zdroj);
 }
 
 bool hl_menu::nacti_pozadi()
@@ -50,7 +76,8 @@ bool hl_menu::nacti_temata()
     for (int r = 1; r <= pocet_rocniku; ++r) {
         for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
             for (int hover = 0; hover < 2; ++hover) {
-                const auto obrazek = nacti_bitmapu(QStringLiteral("GRAFIKA/SELECT/R_%1%2_%3.BMP").arg(r).arg(t).arg(hover));
+                const auto obrazek =
+                    nacti_bitmapu(QStringLiteral("GRAFIKA/SELECT/R_%1%2_%3.BMP").arg(r).arg(t).arg(hover));
                 if (!obrazek)
                     return false;
                 temata_[r - 1][t - 1][hover] = *obrazek;
@@ -60,21 +87,39 @@ bool hl_menu::nacti_temata()
     return true;
 }
 
-void hl_menu::priprav_plochy() {}
+void hl_menu::priprav_plochy()
+{
+    zrus_zvyrazneni_ploch();
+    povol_plochy(false);
+}
 
 bool hl_menu::ukaz_titulek()
 {
     const auto titulek = nacti_bitmapu(QStringLiteral("GRAFIKA/TITLE.BMP"));
     if (!titulek)
         return false;
-    zdroj_->setPixmap(QPixmap::fromImage(*titulek));
-    zdroj_->setGeometry(0, 0, titulek->width(), titulek->height());
+    zdroj_->nastav_obrazek_s_velikosti(*titulek);
+    zdroj_->move(0, 0);
     zdroj_->show();
     zdroj_->raise();
     return true;
 }
 
-void hl_menu::aktivace() { QApplication::restoreOverrideCursor(); }
+void hl_menu::aktivace()
+{
+    // Events run inside this handler: the screen may be gone when they return.
+    QPointer<hl_menu> ja(this);
+    obnov_ukazatel();
+    QCoreApplication::processEvents();
+    if (!ja)
+        return;
+    if (titulek_viditelny()) {
+        cekej(cekani_titulku_ms);
+        if (!ja)
+            return;
+    }
+    povol_plochy(true);
+}
 
 bool hl_menu::titulek_viditelny() const { return zdroj_->isVisible(); }
 
@@ -88,13 +133,116 @@ const QImage &hl_menu::obrazek_tematu(int rocnik, int tema, bool hover) const
     return temata_.at(rocnik - 1).at(tema - 1).at(hover ? 1 : 0);
 }
 
-void hl_menu::schovej_zdroj() { zdroj_->hide(); }
+zvukove_zarizeni &hl_menu::zvuk() { return zvuk_zdroj_->zarizeni(); }
 
-bool hl_menu::eventFilter(QObject *objekt, QEvent *udalost)
+void hl_menu::smaz_aktivni() { obrazovka::smaz_aktivni(); }
+
+void hl_menu::smaz_prave_aktivni()
 {
-    if (objekt == zdroj_ && udalost->type() == QEvent::MouseButtonRelease) {
-        schovej_zdroj();
-        return true;
+    for (int i = 0; i < pocet_temat_; ++i) {
+        temata_tlacitka_[i]->nastav_obrazek(obrazek_tematu(zvoleny_rocnik_ + 1, i + 1, false));
+        temata_tlacitka_[i]->nastav_zvyrazneni(false);
     }
-    return obrazovka::eventFilter(objekt, udalost);
+}
+
+void hl_menu::najeti_na_plochu(int n)
+{
+    if (!je_aktivni() || plocha(n)->zvyraznena())
+        return;
+    smaz_aktivni();
+    zvuk_najeti();
+    zvyrazni_plochu(n, tlacitka_hover_[n], menu::hover[n]);
+}
+
+void hl_menu::stisk_plochy(int n)
+{
+    if (n == plocha_konce)
+        stisk_konce();
+    else
+        stisk_rocniku(n);
+}
+
+void hl_menu::stisk_rocniku(int g)
+{
+    zvuk_kliku();
+    if (g != zvoleny_rocnik_)
+        vykresli_obrazek(tlacitka_normal_[zvoleny_rocnik_], menu::rocnik(zvoleny_rocnik_));
+    rozloz_temata(g);
+    // The chosen grade keeps its hover look: clearing the hover later puts it back.
+    nastav_zalohu(tlacitka_hover_[g], menu::rocnik(g));
+    vykresli_obrazek(tlacitka_hover_[g], menu::rocnik(g));
+    zvoleny_rocnik_ = g;
+}
+
+void hl_menu::rozloz_temata(int g)
+{
+    for (obrazkova_plocha *t : temata_tlacitka_)
+        t->hide();
+    const int pocet = katalog_temat::pocet_temat(g + 1);
+    for (int i = 0; i < pocet; ++i) {
+        obrazkova_plocha *t = temata_tlacitka_[i];
+        t->setGeometry(menu::tema(g, i));
+        t->nastav_obrazek(obrazek_tematu(g + 1, i + 1, false));
+        t->setProperty("rocnik", g + 1);
+        t->nastav_zvyrazneni(false);
+    }
+    for (int i = 0; i < pocet; ++i)
+        temata_tlacitka_[i]->show();
+    pocet_temat_ = pocet;
+}
+
+void hl_menu::stisk_konce()
+{
+    zvuk_kliku();
+    if (platforma().otazka(hlasky::otazka_konec, QStringLiteral("Otázka"))) {
+        obnov_rozliseni();
+        platforma().ukonci(0);
+    }
+    smaz_aktivni();
+}
+
+void hl_menu::najeti_na_tema(int i)
+{
+    obrazkova_plocha *t = temata_tlacitka_[i];
+    if (t->zvyraznena())
+        return;
+    smaz_prave_aktivni();
+    zvuk_najeti();
+    t->nastav_obrazek(obrazek_tematu(t->property("rocnik").toInt(), i + 1, true));
+    t->nastav_zvyrazneni(true);
+}
+
+void hl_menu::klik_na_tema(int i)
+{
+    zvuk_kliku();
+    povol_plochy(false);
+    spolecny_stav.rocnik = temata_tlacitka_[i]->property("rocnik").toInt();
+    spolecny_stav.tema = i + 1;
+    ukaz_presypaci_hodiny();
+    hostitel *okno = hostitel::instance();
+    // Without a set-up screen to go to, the menu stays usable.
+    if (!okno || !okno->ukaz(obrazovka_id::frm_select, hostitel::potom_t::skryj)) {
+        obnov_ukazatel();
+        povol_plochy(true);
+    }
+}
+
+void hl_menu::klik_na_zdroj()
+{
+    zvuk_kliku();
+    zdroj_->hide();
+    QPointer<hl_menu> ja(this);
+    QCoreApplication::processEvents();
+    if (ja)
+        povol_plochy(true);
+}
+
+void hl_menu::klik_na_autory()
+{
+    zvuk_kliku();
+    povol_plochy(false);
+    zdroj_->nastav_obrazek_s_velikosti(bitmapa(QStringLiteral("GRAFIKA/CREDITS.BMP")));
+    zdroj_->move(0, 0);
+    zdroj_->show();
+    zdroj_->raise();
 }

@@ -2,6 +2,9 @@
 
 #include "shell/hostitel.h"
 
+#include <QApplication>
+#include <QCursor>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -23,7 +26,16 @@ template <typename F> void na_prvek(QWidget *obrazovka, QPoint kde, F akce)
 
 void najed(QWidget *obrazovka, QPoint kde)
 {
-    na_prvek(obrazovka, kde, [](QWidget *w, QPoint p) { QTest::mouseMove(w, p); });
+    na_prvek(obrazovka, kde, [](QWidget *w, QPoint p) {
+        // The window system reports no movement to where the pointer already is, but
+        // the pupil's hand does move.
+        if (QCursor::pos() == w->mapToGlobal(p)) {
+            QMouseEvent pohyb(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &pohyb);
+            return;
+        }
+        QTest::mouseMove(w, p);
+    });
 }
 
 void stiskni(QWidget *obrazovka, QPoint kde)
