@@ -71,6 +71,16 @@ private slots:
         QCOMPARE(zvuk::zapis_wav(z, bitu), b);
     }
 
+    // Eight-bit files carry dither while there is sound, but a pause stays digital silence.
+    void ticho_zustava_tichem()
+    {
+        zvuk_t z = sinus(12000, 300, 0.2, 0.5f);
+        z.vzorky += QList<float>(1200, 0.0f);
+        const QByteArray b = zvuk::zapis_wav(z, 8);
+        const QByteArray pauza = b.right(1200);
+        QCOMPARE(pauza, QByteArray(1200, char(128)));
+    }
+
     void cizi_bajty_nejsou_wav_data()
     {
         QTest::addColumn<QByteArray>("bajty");

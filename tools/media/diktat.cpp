@@ -33,9 +33,11 @@ QList<veta_t> vety(const QString &cesta_dat)
     return vysledek;
 }
 
+// The last field is the version of the processing in namluv() and zvuk::zapis_wav(): raise
+// it when either changes what a recording sounds like, so that every sentence is re-recorded.
 QByteArray hlas_t::otisk() const
 {
-    return QStringLiteral("%1|%2|%3|%4|%5|v1")
+    return QStringLiteral("%1|%2|%3|%4|%5|v2")
         .arg(program, jazyk)
         .arg(slov_za_minutu)
         .arg(vzorkovani)

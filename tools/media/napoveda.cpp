@@ -21,8 +21,8 @@ namespace napoveda
 namespace
 {
 
-constexpr int vyska_hlavy = 74;
-constexpr QRectF obsah(16, 82, 608, 360); // between the header and the footer
+constexpr int vyska_hlavy = 66;
+constexpr QRectF obsah(16, 74, 608, 372); // between the header and the footer
 constexpr qreal odsazeni = 12;            // inside a card
 constexpr qreal nadpis_karty = 28;
 
@@ -30,14 +30,14 @@ constexpr qreal nadpis_karty = 28;
 void hlava(QPainter &p, const QString &nadpis, const QList<std::pair<QString, QColor>> &cipy)
 {
     pozadi::hluboke(p, QRect(0, 0, geometrie::sirka_obrazovky, vyska_hlavy));
-    ikony::odznak(p, QRectF(18, 15, 44, 44), zluta, QStringLiteral("?"), inkoust);
-    const QRectF r(76, 8, 548, cipy.isEmpty() ? 58 : 36);
+    ikony::odznak(p, QRectF(18, 11, 44, 44), zluta, QStringLiteral("?"), inkoust);
+    const QRectF r(76, 5, 548, cipy.isEmpty() ? 56 : 34);
     const QFont f = kresleni::vejdi_se(nadpis, pismo(25, true), r.size(), cipy.isEmpty() ? 2 : 1, 14);
     kresleni::text(p, r, nadpis, f, bila, Qt::AlignLeft | Qt::AlignVCenter);
     qreal x = 76;
     for (const auto &[text, barva] : cipy) {
         const QFont fc = pismo(13, true);
-        const QRectF c(x, 46, kresleni::sirka_textu(text, fc) + 18, 21);
+        const QRectF c(x, 39, kresleni::sirka_textu(text, fc) + 18, 21);
         kresleni::dlazdice(p, c, {barva, QColor(), 10.5, 0, false});
         kresleni::text(p, c, text, fc, bila, Qt::AlignCenter);
         x = c.right() + 6;
@@ -46,9 +46,9 @@ void hlava(QPainter &p, const QString &nadpis, const QList<std::pair<QString, QC
 
 void pata(QPainter &p)
 {
-    const QRectF r(200, 449, 240, 26);
-    kresleni::dlazdice(p, r, {modra, QColor(), 13, 3, true});
-    kresleni::text(p, r, QStringLiteral("Klikni kamkoľvek a pokračuj"), pismo(14, true), bila, Qt::AlignCenter);
+    const QRectF r(210, 452, 220, 23);
+    kresleni::dlazdice(p, r, {modra, QColor(), 11.5, 2, true});
+    kresleni::text(p, r, QStringLiteral("Klikni kamkoľvek a pokračuj"), pismo(13, true), bila, Qt::AlignCenter);
 }
 
 void karta(QPainter &p, const QRectF &r, const QString &nadpis, const QColor &barva,
@@ -189,12 +189,6 @@ void obrazek_kroku(QPainter &p, navody::obrazek_t o, const QRectF &r, druh_t dru
         p.restore();
         ikony::krizik(p, k.adjusted(2, 2, -2, -2), bila);
         ikony::mys(p, QRectF(s.x() + 4, s.y() - 13, 18, 26), inkoust);
-        break;
-    }
-    case obrazek_t::pokracuj: {
-        const QRectF t(r.left(), s.y() - 10, r.width(), 20);
-        kresleni::dlazdice(p, t, {zelena, QColor(), 10, 0, true});
-        ikony::sipka_vpred(p, QRectF(t.center().x() - 9, t.top() + 1, 18, 18), bila);
         break;
     }
     case obrazek_t::pocitadlo:

@@ -11,7 +11,6 @@ const krok_t uvodzovky = krok(obrazek_t::uvodzovky, u"Kláves vpravo od L napí�
 const krok_t pocitadlo =
     krok(obrazek_t::pocitadlo, u"Vety tvoria súvislý text. Číslo ukazuje, koľkokrát si vetu ešte vypočuješ.");
 const krok_t znacka = krok(obrazek_t::znacka, u"Na červenej značke podrž ľavé tlačidlo myši a uvidíš správnu vetu.");
-const krok_t pokracuj = krok(obrazek_t::pokracuj, u"Tlačidlo Pokračuj vpravo dole ťa posunie na ďalšiu stranu.");
 } // namespace
 
 QList<krok_t> kroky(druh_t druh, bool souvisly)
@@ -47,7 +46,6 @@ QList<krok_t> kroky(druh_t druh, bool souvisly)
     if (souvisly)
         k.append(pocitadlo);
     k.append(znacka);
-    k.append(pokracuj);
     return k;
 }
 

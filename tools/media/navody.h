@@ -20,7 +20,6 @@ enum class obrazek_t {
     uvodzovky,  // the Shift and Ctrl keys
     skontroluj, // the check button
     znacka,     // a red result mark and the mouse
-    pokracuj,   // the continue button
     pocitadlo,  // the play counter of a whole text
 };
 

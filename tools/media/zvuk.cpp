@@ -119,11 +119,15 @@ QByteArray zapis_wav(const zvuk_t &z, int bitu)
         for (float v : z.vzorky)
             zapis16(b, static_cast<quint16>(static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f))));
     } else {
-        // Triangular dither hides the coarse steps of eight bits as a faint even hiss.
+        // Triangular dither hides the coarse steps of eight bits as a faint even hiss; where
+        // the sound is below one step there is nothing to hide, and the pauses stay silent.
         std::mt19937 gen(0x0a7a);
         std::uniform_real_distribution<float> rozptyl(-0.5f, 0.5f);
         for (float v : z.vzorky) {
-            const float s = v * 127.0f + rozptyl(gen) + rozptyl(gen);
+            float s = v * 127.0f;
+            const float sum = rozptyl(gen) + rozptyl(gen);
+            if (std::abs(s) >= 0.5f)
+                s += sum;
             b.append(static_cast<char>(std::clamp<long>(std::lround(s) + 128, 0, 255)));
         }
         if (data & 1)
