@@ -25,10 +25,9 @@ void zdedi_od_sablony(const QWidget &sablona, QWidget &novy);
 //     });
 //     QLineEdit *box = dopln_box.vytvor(1);
 //
-// W must be a widget that can be made from its parent alone.
+// W must be a widget that can be made from its parent alone; a header may hold a family
+// of a type it only declares.
 template <typename W> class rodina_prvku {
-    static_assert(std::is_base_of_v<QWidget, W>);
-
 public:
     using hacek_t = std::function<void(W *prvek, int index)>;
 
@@ -52,6 +51,7 @@ public:
     // returned as it is. nullptr without a template or for an index below 1.
     W *vytvor(int index)
     {
+        static_assert(std::is_base_of_v<QWidget, W>);
         if (!sablona_ || index < 1)
             return nullptr;
         if (W *ten = prvek(index))
