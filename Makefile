@@ -23,6 +23,10 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# One PNG per screen state (tools/prohlidka) in $(BUILD)/tour.
+tour: build
+	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
 	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \

@@ -1,0 +1,64 @@
+// ortanel_prohlidka OUTDIR [MEDIA]: the screenshot tour on the media folder MEDIA (the
+// build's own by default) and a throw-away data folder with the built data files.
+#include "common/pismo.h"
+#include "pomoc/falesna_platforma.h"
+#include "pomoc/falesny_zvuk.h"
+#include "pomoc/instalace.h"
+#include "prohlidka.h"
+#include "shell/hostitel.h"
+#include "shell/start.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: ortanel_prohlidka OUTDIR [MEDIA]\n";
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplikace(argc, argv);
+    zaregistruj_pisma();
+    QTextStream err(stderr);
+
+    const QString slozka = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QString media = argc > 2 ? QString::fromLocal8Bit(argv[2]) : postavena_media();
+    if (!QDir().mkpath(slozka)) {
+        err << "cannot create " << slozka << "\n";
+        return 1;
+    }
+    docasna_instalace instalace;
+    if (!instalace.zkopiruj_postavena_data()) {
+        err << "no built data files in " << postavena_data() << " (make build)\n";
+        return 1;
+    }
+    instalace.zapis_ini({QStringLiteral("CD=") + media, QStringLiteral("HD=") + instalace.data()});
+
+    falesna_platforma platforma;
+    platforma.ini = instalace.ini();
+    falesny_zvuk zvuk;
+    hostitel okno;
+    const auto casti = cast_prohlidky::vsechny();
+    for (const cast_prohlidky *c : casti)
+        c->obrazovky(okno);
+    prohlidka p(okno, slozka);
+    try {
+        spust_program(okno);
+        for (const cast_prohlidky *c : casti)
+            c->zastavky(p);
+    } catch (const konec_programu &) {
+        for (const auto &z : platforma.zpravy)
+            err << z.titulek << ": " << z.text << "\n";
+        err << "the program ended; is the media folder " << media << " complete? (make build)\n";
+        return 1;
+    }
+    for (const QString &c : p.chyby())
+        err << c << "\n";
+    QTextStream out(stdout);
+    for (const QString &s : p.soubory())
+        out << s << "\n";
+    return p.chyby().isEmpty() && !p.soubory().isEmpty() ? 0 : 1;
+}

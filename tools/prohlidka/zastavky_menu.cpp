@@ -1,0 +1,43 @@
+// The main menu: title, menu, a grade with nine topics, a grade with six, a topic under
+// the pointer, the credits.
+#include "common/geometrie.h"
+#include "prohlidka.h"
+#include "shell/hl_menu.h"
+#include "shell/hostitel.h"
+#include "shell/plocha.h"
+
+namespace {
+
+namespace menu = geometrie::menu;
+
+void vyber_rocnik(prohlidka &p, int g)
+{
+    const QPoint kde = menu::plochy[g].center();
+    p.najed(kde);
+    p.stiskni(kde);
+    p.uvolni(kde);
+    p.najed(QPoint(600, 300));
+}
+
+const cast_prohlidky cast(
+    10, [](hostitel &o) { o.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); }); },
+    [](prohlidka &p) {
+        // Right after start-up, before the activation's wait begins.
+        p.zastavka(QStringLiteral("titulek"), [] {});
+        p.zastavka(QStringLiteral("menu"), [&] {
+            p.klikni(QPoint(320, 240));
+            p.pockej(50);
+        });
+        p.zastavka(QStringLiteral("5_rocnik"), [&] { vyber_rocnik(p, 0); });
+        p.zastavka(QStringLiteral("8_rocnik"), [&] { vyber_rocnik(p, 3); });
+        p.zastavka(QStringLiteral("tema_pod_mysi"), [&] { p.najed(menu::tema(3, 2).center()); });
+        p.zastavka(QStringLiteral("autori"), [&] {
+            p.najed(QPoint(600, 300));
+            p.klikni(menu::autori.center());
+        });
+        // Back to the menu for the parts that follow.
+        p.klikni(QPoint(320, 240));
+        p.pockej(50);
+    });
+
+} // namespace
