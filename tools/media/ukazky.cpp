@@ -204,12 +204,6 @@ QImage ukazka(druh_t druh, bool souvisly)
     const QRectF cip(karta.left() + 12, karta.top() + 10, kresleni::sirka_textu(nazev, f_cip) + 18, 21);
     kresleni::dlazdice(p, cip, {barva, QColor(), 10.5, 0, false});
     kresleni::text(p, cip, nazev, f_cip, bila, Qt::AlignCenter);
-    if (souvisly) {
-        const QString s = QStringLiteral("súvislý text");
-        const QRectF cip2(cip.right() + 5, cip.top(), kresleni::sirka_textu(s, pismo(12, true)) + 14, 21);
-        kresleni::dlazdice(p, cip2, {zesvetli(barva, 0.82), QColor(), 10.5, 0, false});
-        kresleni::text(p, cip2, s, pismo(12, true), ztmav(barva, 0.2), Qt::AlignCenter);
-    }
     const popis_t t = popis(druh);
     const QString text = QString::fromUtf16(souvisly ? t.text_souvisly : t.text);
     const QRectF misto_textu(karta.left() + 12, cip.bottom() + 6, 164, karta.bottom() - cip.bottom() - 12);
@@ -221,11 +215,23 @@ QImage ukazka(druh_t druh, bool souvisly)
     kresleni::dlazdice(p, stranka, {papir, QColor(0xdd, 0xe7, 0xf5), 10, 0, false});
     qreal levy = stranka.left() + 10;
     if (souvisly) {
-        ikony::odznak(p, QRectF(levy, stranka.top() + 14, 19, 19), modra, QStringLiteral("2"), bila);
         levy += 26;
     }
-    const QPointF kde(levy, stranka.top() + 7);
+    // The choice list, the correction and the whole-text tag go below the sentence; otherwise
+    // it stands centred.
+    const bool pod_vetou = druh == druh_t::vyberovka || druh == druh_t::oprava || souvisly;
+    const QPointF kde(levy, pod_vetou ? stranka.top() + 7 : stranka.center().y() - 17);
     const qreal sirka = stranka.right() - 10 - levy;
+    if (souvisly) {
+        ikony::odznak(p, QRectF(stranka.left() + 10, kde.y() + 7, 19, 19), modra, QStringLiteral("2"), bila);
+        // The whole-text tag in the free corner under the sentence.
+        const QString s = QStringLiteral("súvislý text");
+        const QFont f_s = pismo(12, true);
+        const qreal w = kresleni::sirka_textu(s, f_s) + 14;
+        const QRectF cip2(stranka.right() - 8 - w, stranka.bottom() - 27, w, 20);
+        kresleni::dlazdice(p, cip2, {zesvetli(barva, 0.82), QColor(), 10, 0, false});
+        kresleni::text(p, cip2, s, f_s, ztmav(barva, 0.2), Qt::AlignCenter);
+    }
     switch (druh) {
     case druh_t::vyberovka: ukazka_vyberu(p, kde, sirka); break;
     case druh_t::doplnovacka: ukazka_doplnovani(p, kde, sirka); break;
