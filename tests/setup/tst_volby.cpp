@@ -34,83 +34,6 @@ class tst_volby : public QObject
     Q_OBJECT
 
 private slots:
-    void plochy_poctu_data()
-    {
-        QTest::addColumn<int>("plocha");
-        QTest::addColumn<int>("pocet");
-        QTest::addColumn<int>("limit"); // 0: left as it was
-        QTest::addColumn<QString>("cislo");
-        QTest::addColumn<QString>("sipka");
-        QTest::newRow("5") << 0 << 5 << 1 << "NAD_1X"
-                           << "SIPKA_05";
-        QTest::newRow("10") << 1 << 10 << 2 << "NAD_2X"
-                            << "SIPKA_10";
-        QTest::newRow("15") << 2 << 15 << 3 << "NAD_3X"
-                            << "SIPKA_15";
-        QTest::newRow("20: no limit") << 3 << 20 << 100 << "NAD_NE"
-                                      << "SIPKA_20";
-        QTest::newRow("25: carried by the background") << 4 << 25 << 0 << ""
-                                                       << "SIPKA_25";
-        QTest::newRow("30: carried by the background") << 5 << 30 << 0 << ""
-                                                       << "SIPKA_30";
-    }
-    void plochy_poctu()
-    {
-        QFETCH(int, plocha);
-        QFETCH(int, pocet);
-        QFETCH(int, limit);
-        QFETCH(QString, cislo);
-        QFETCH(QString, sipka);
-        QVERIFY(volby::je_plocha_poctu(plocha));
-        QVERIFY(!volby::je_plocha_druhu(plocha));
-        QCOMPARE(volby::pocet(plocha), pocet);
-        QCOMPARE(volby::plocha_poctu(pocet), std::optional<int>(plocha));
-        QCOMPARE(volby::limit_diktovani(plocha).value_or(0), limit);
-        if (cislo.isEmpty()) {
-            QVERIFY(volby::cislo(plocha, true).isEmpty());
-            QVERIFY(volby::cislo(plocha, false).isEmpty());
-        } else {
-            QCOMPARE(volby::cislo(plocha, true), QStringLiteral("GRAFIKA/SETUP/%1_1.BMP").arg(cislo));
-            QCOMPARE(volby::cislo(plocha, false), QStringLiteral("GRAFIKA/SETUP/%1_0.BMP").arg(cislo));
-        }
-        QCOMPARE(volby::sipka_poctu(plocha), QStringLiteral("GRAFIKA/SETUP/%1.BMP").arg(sipka));
-    }
-
-    void zadna_plocha_pro_nulu()
-    {
-        QCOMPARE(volby::plocha_poctu(0), std::nullopt);
-        QCOMPARE(volby::plocha_druhu(QString()), std::nullopt);
-        QCOMPARE(volby::plocha_druhu(QStringLiteral("diktat")), std::nullopt);
-    }
-
-    void plochy_druhu_data()
-    {
-        QTest::addColumn<int>("plocha");
-        QTest::addColumn<QString>("klic");
-        QTest::addColumn<QString>("kod");
-        QTest::addColumn<int>("sipka");
-        QTest::newRow("DIKTAT") << 6 << cv << "CV" << 1;
-        QTest::newRow("OPRAVA") << 7 << oc << "OC" << 2;
-        QTest::newRow("DOPLNOVACKA") << 8 << dj << "DJ" << 3;
-        QTest::newRow("VYBEROVKA") << 9 << vj << "VJ" << 4;
-    }
-    void plochy_druhu()
-    {
-        QFETCH(int, plocha);
-        QFETCH(QString, klic);
-        QFETCH(QString, kod);
-        QFETCH(int, sipka);
-        QVERIFY(volby::je_plocha_druhu(plocha));
-        QVERIFY(!volby::je_plocha_poctu(plocha));
-        QCOMPARE(klicove_slovo(volby::druh(plocha)), klic);
-        QCOMPARE(volby::plocha_druhu(klic), std::optional<int>(plocha));
-        QCOMPARE(volby::tlacitko_druhu(plocha, true), QStringLiteral("GRAFIKA/SETUP/TU_%1_1.BMP").arg(kod));
-        QCOMPARE(volby::tlacitko_druhu(plocha, false), QStringLiteral("GRAFIKA/SETUP/TU_%1_0.BMP").arg(kod));
-        QCOMPARE(volby::sipka_druhu(plocha), QStringLiteral("GRAFIKA/SETUP/SIPKA_T%1.BMP").arg(sipka));
-        QCOMPARE(volby::ukazka(volby::druh(plocha), 4, 2), QStringLiteral("GRAFIKA/SETUP/SMPL_%1.BMP").arg(kod));
-        QCOMPARE(volby::ukazka(volby::druh(plocha), 2, 6), QStringLiteral("GRAFIKA/SETUP/SMPL_%1%2.BMP").arg(kod, "2"));
-    }
-
     // Exactly three topics of the whole catalogue have the second sample.
     void druhe_ukazky()
     {
@@ -121,14 +44,6 @@ private slots:
                     nalezene.append({r, t});
         const QList<QPair<int, int>> ocekavane = {{1, 7}, {2, 6}, {3, 6}};
         QCOMPARE(nalezene, ocekavane);
-    }
-
-    void nazvy_obrazku()
-    {
-        QCOMPARE(volby::pozadi(2, 5), QStringLiteral("GRAFIKA/SETUP/BG_25.BMP"));
-        QCOMPARE(volby::pozadi(1, 9), QStringLiteral("GRAFIKA/SETUP/BG_19.BMP"));
-        QCOMPARE(volby::napoveda(true), QStringLiteral("GRAFIKA/SETUP/NAP_1.BMP"));
-        QCOMPARE(volby::napoveda(false), QStringLiteral("GRAFIKA/SETUP/NAP_0.BMP"));
     }
 
     void posuny_po_stisku_data()
@@ -246,13 +161,6 @@ private slots:
         QCOMPARE(v.validate(vstup, kurzor), QValidator::Acceptable);
         QCOMPARE(vstup, vysledek);
         QCOMPARE(kurzor, novy_kurzor);
-    }
-
-    void poradi_snimku()
-    {
-        QCOMPARE(::poradi_snimku(4, true), (QList<int>{1, 2, 3, 4}));
-        QCOMPARE(::poradi_snimku(4, false), (QList<int>{4, 3, 2, 1}));
-        QCOMPARE(::poradi_snimku(23, true).size(), 23);
     }
 
     // The frame for c rows: above the face's top the screen, then the top c rows of the
