@@ -19,8 +19,6 @@ namespace
 {
 
 constexpr int plocha_zpet = 0;
-// Keeps a left-aligned name off the column's edge.
-constexpr int odsazeni_jmena = 4;
 
 QLabel *sablona_sloupce(QWidget *rodic, int sloupec)
 {
@@ -31,9 +29,9 @@ QLabel *sablona_sloupce(QWidget *rodic, int sloupec)
     l->setAutoFillBackground(false);
     l->setTextFormat(Qt::PlainText);
     const bool jmeno = sloupec == int(frm_tabulka::sloupec_t::jmeno);
+    // The name under its head at the left, the numbers under theirs in the middle.
     l->setAlignment(Qt::AlignVCenter | (jmeno ? Qt::AlignLeft : Qt::AlignHCenter));
-    if (jmeno)
-        l->setIndent(odsazeni_jmena);
+    l->setIndent(0);
     // The pointer's movements over the rows are movements over the background.
     l->setAttribute(Qt::WA_TransparentForMouseEvents);
     return l;
@@ -42,7 +40,7 @@ QLabel *sablona_sloupce(QWidget *rodic, int sloupec)
 // A name wider than its column ends in an ellipsis rather than being cut mid-letter.
 QString vejde_se(const QLabel &l, const QString &text)
 {
-    return QFontMetrics(l.font()).elidedText(text, Qt::ElideRight, l.contentsRect().width() - l.indent());
+    return QFontMetrics(l.font()).elidedText(text, Qt::ElideRight, l.contentsRect().width());
 }
 
 } // namespace
