@@ -38,10 +38,7 @@ using sloupec_t = frm_tabulka::sloupec_t;
 constexpr QRgb pozadi = qRgb(0xe0, 0xe0, 0xd0);
 constexpr QRgb zpet_normalni = qRgb(0x40, 0x80, 0x40);
 constexpr QRgb zpet_hover = qRgb(0xff, 0xff, 0x00);
-QRgb zalozka_barva(const QString &kod)
-{
-    return qRgb(0x20, 0x40 + 0x20 * QStringList({"VJ", "DJ", "CV", "OC"}).indexOf(kod), 0xc0);
-}
+constexpr QRgb zalozka = qRgb(0x20, 0x40, 0xc0);
 
 const QPoint na_zpet = gt::zpet.center();
 const QPoint na_pozadi(300, 120);
@@ -134,11 +131,7 @@ class tst_frm_tabulka : public QObject
         instalace_->vytvor_bitmapu(QStringLiteral("GRAFIKA/MZPET.BMP"), zpet.width(), zpet.height(), zpet_normalni);
         instalace_->vytvor_bitmapu(QStringLiteral("GRAFIKA/MZPETH.BMP"), zpet.width(), zpet.height(), zpet_hover);
         const QSize tab = geometrie::cviceni::zalozka;
-        for (const char *jmeno : {"L_33_DJ", "L_11_OC", "L_32_CV", "L_56_VJ"}) {
-            const QString kod = QString::fromLatin1(jmeno).right(2);
-            instalace_->vytvor_bitmapu(QStringLiteral("GRAFIKA/TABS/%1.BMP").arg(QLatin1String(jmeno)), tab.width(),
-                                       tab.height(), zalozka_barva(kod));
-        }
+        instalace_->vytvor_bitmapu(QStringLiteral("GRAFIKA/TABS/L_33_DJ.BMP"), tab.width(), tab.height(), zalozka);
         instalace_->zapis_data(QStringLiteral("ZNAMKY.DAT"),
                                {QStringLiteral("90|100|1"), QStringLiteral("75|90|2"), QStringLiteral("50|75|3"),
                                 QStringLiteral("25|50|4"), QStringLiteral("0|25|5")},
@@ -402,6 +395,9 @@ private slots:
                 QVERIFY2((pocet_pixelu(obraz, r, je_tmava) > 0) == (s_textem && k != 1), qPrintable(kde));
             }
         QCOMPARE(pocet_pixelu(obraz, QRect(0, 0, 640, 160), je_cervena), 0);
+        // The tab of grade, topic and kind over the background at the top left.
+        QCOMPARE(obraz.pixel(0, 0), zalozka);
+        QCOMPARE(obraz.pixel(geometrie::cviceni::zalozka.width(), 0), pozadi);
     }
 
     // A name wider than its column ends in an ellipsis inside it.
@@ -415,41 +411,6 @@ private slots:
         QVERIFY(l->text().endsWith(QChar(0x2026)));
         QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
         QVERIFY(obsah("TAB.DAT").contains(do_cp1250(spolecny_stav.jmeno_zaka)));
-    }
-
-    // The kind's tab is drawn at the top left into the background.
-    void zalozka_podle_druhu_data()
-    {
-        QTest::addColumn<int>("rocnik");
-        QTest::addColumn<int>("tema");
-        QTest::addColumn<QString>("druh");
-        QTest::addColumn<QString>("kod");
-        QTest::newRow("fill-in") << 3 << 3 << "DOPLNOVACKA"
-                                 << "DJ";
-        QTest::newRow("correction") << 1 << 1 << "OPRAVA"
-                                    << "OC";
-        QTest::newRow("dictation") << 3 << 2 << "DIKTAT"
-                                   << "CV";
-        QTest::newRow("choice") << 5 << 6 << "VYBEROVKA"
-                                << "VJ";
-    }
-    void zalozka_podle_druhu()
-    {
-        QFETCH(int, rocnik);
-        QFETCH(int, tema);
-        QFETCH(QString, druh);
-        QFETCH(QString, kod);
-        nastav_cviceni(8, 2, false);
-        spolecny_stav.rocnik = rocnik;
-        spolecny_stav.tema = tema;
-        spolecny_stav.druh_ulohy = druh;
-        otevri();
-        const QSize tab = geometrie::cviceni::zalozka;
-        QCOMPARE(scr_->obraz().pixel(0, 0), zalozka_barva(kod));
-        QCOMPARE(scr_->obraz().pixel(tab.width() - 1, tab.height() - 1), zalozka_barva(kod));
-        QCOMPARE(scr_->obraz().pixel(tab.width(), 0), pozadi);
-        QCOMPARE(scr_->obraz().pixel(0, tab.height()), pozadi);
-        QVERIFY(platforma_->zpravy.isEmpty());
     }
 
     // Onto the back button: the hover sound once and the hover look; along it nothing
