@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
+#include <QtMath>
 
 namespace mys {
 
@@ -55,8 +56,11 @@ void klikni(QWidget *obrazovka, QPoint kde)
 
 QPoint v_okne(const hostitel &okno, QPoint kde)
 {
-    // The centre of the stage pixel, so that rounding at any scale lands inside it.
-    return okno.mapFromScene(QPointF(kde) + QPointF(0.5, 0.5));
+    // A window pixel near the stage pixel's top left corner: the proxy that carries the
+    // stage rounds a window position to the nearest stage pixel, so a pixel further right
+    // or down may land in the next one.
+    const QPointF bod = okno.viewportTransform().map(QPointF(kde) + QPointF(0.25, 0.25));
+    return QPoint(qFloor(bod.x()), qFloor(bod.y()));
 }
 
 void najed(hostitel &okno, QPoint kde) { QTest::mouseMove(okno.viewport(), v_okne(okno, kde)); }

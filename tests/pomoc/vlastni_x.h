@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+// A private X server (Xvfb) for a test that needs a real display. Made before the
+// QApplication: when the server runs, DISPLAY names it and Qt uses its X11 platform;
+// otherwise nothing changes and the test skips what needs X (duvod() says why). The
+// server ends with the object.
+class vlastni_x {
+public:
+    explicit vlastni_x(QSize velikost);
+    ~vlastni_x();
+    vlastni_x(const vlastni_x &) = delete;
+    vlastni_x &operator=(const vlastni_x &) = delete;
+
+    bool bezi() const { return pid_ > 0; }
+    QString displej() const { return displej_; }
+    QString duvod() const { return duvod_; }
+
+private:
+    long pid_ = -1;
+    QString displej_;
+    QString duvod_;
+};
