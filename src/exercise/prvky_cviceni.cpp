@@ -1,0 +1,280 @@
+#include "exercise/prvky_cviceni.h"
+
+#include "common/pismo.h"
+#include "exercise/seznam_vyberu.h"
+#include "exercise/uvozovky.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTextCursor>
+
+namespace
+{
+
+// QLineEdit's "no limit".
+constexpr int bez_limitu = 32767;
+// Characters a box never takes from the keyboard (Ctrl+] gives it).
+constexpr QChar znak_29(29);
+
+bool je_enter(const QKeyEvent *u) { return u->key() == Qt::Key_Return || u->key() == Qt::Key_Enter; }
+
+bool je_zahozeny_znak(const QKeyEvent *u) { return u->text().size() == 1 && u->text().at(0) == znak_29; }
+
+bool je_uvozovka(const QKeyEvent *u)
+{
+    return je_klavesa_uvozovek(u->nativeScanCode(), QGuiApplication::platformName() == QLatin1String("windows"));
+}
+
+// Draws an entry as the page draws text: from 2 pixels in, the highlighted one inverted.
+class kreslic_polozek : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *p, const QStyleOptionViewItem &volby, const QModelIndex &index) const override
+    {
+        const bool vybrana = volby.state & QStyle::State_Selected;
+        p->save();
+        p->fillRect(volby.rect, vybrana ? volby.palette.highlight() : volby.palette.base());
+        p->setPen(vybrana ? volby.palette.color(QPalette::HighlightedText) : volby.palette.color(QPalette::Text));
+        p->setFont(volby.font);
+        p->drawText(volby.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
+        p->restore();
+    }
+};
+
+} // namespace
+
+// ---- gap box ----
+
+box_mezery::box_mezery(QWidget *rodic) : QLineEdit(rodic)
+{
+    setFrame(false);
+    setMouseTracking(true);
+}
+
+void box_mezery::nastav_pismo(int body)
+{
+    setFont(pismo_obrazovky(body));
+    // A frameless line edit keeps 2 pixels each side and centres its text line; the page
+    // draws from the pen's left and top, and the box is only 2 pixels wider than its text.
+    const int vyska_textu = QFontMetrics(font()).height();
+    setTextMargins(-2, 0, -2, height() - vyska_textu);
+}
+
+void box_mezery::keyPressEvent(QKeyEvent *udalost)
+{
+    if (je_enter(udalost)) {
+        udalost->accept();
+        emit enter();
+        return;
+    }
+    if (je_zahozeny_znak(udalost)) {
+        udalost->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(udalost);
+}
+
+void box_mezery::keyReleaseEvent(QKeyEvent *udalost)
+{
+    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+        emit f5();
+    if (je_uvozovka(udalost)) {
+        const bool vyber = hasSelectedText();
+        const int p = vyber ? selectionStart() : cursorPosition();
+        const int limit = maxLength() >= bez_limitu ? 0 : maxLength();
+        if (const auto u = uvozovky(text(), p, vyber, udalost->modifiers(), limit)) {
+            setText(u->text);
+            setCursorPosition(u->kurzor);
+        }
+    }
+    QLineEdit::keyReleaseEvent(udalost);
+}
+
+void box_mezery::mouseMoveEvent(QMouseEvent *udalost)
+{
+    emit pohyb();
+    QLineEdit::mouseMoveEvent(udalost);
+}
+
+// ---- sentence box ----
+
+box_vety::box_vety(QWidget *rodic) : QPlainTextEdit(rodic)
+{
+    setFrameStyle(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setTabChangesFocus(true);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+}
+
+void box_vety::nastav_format(const format_viceradkoveho_boxu_t &format)
+{
+    setFont(format.pismo);
+    setWordWrapMode(format.zalamovani);
+    document()->setDocumentMargin(format.okraj_dokumentu);
+}
+
+void box_vety::keyPressEvent(QKeyEvent *udalost)
+{
+    if (je_enter(udalost)) {
+        udalost->accept();
+        emit enter();
+        return;
+    }
+    if (je_zahozeny_znak(udalost)) {
+        udalost->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(udalost);
+}
+
+void box_vety::keyReleaseEvent(QKeyEvent *udalost)
+{
+    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+        emit f5();
+    if (je_uvozovka(udalost)) {
+        QTextCursor kurzor = textCursor();
+        const bool vyber = kurzor.hasSelection();
+        const int p = vyber ? kurzor.selectionStart() : kurzor.position();
+        if (const auto u = uvozovky(toPlainText(), p, vyber, udalost->modifiers(), 0)) {
+            // Edited in place, so that the document keeps its margin and undo history.
+            QTextCursor cely(document());
+            cely.select(QTextCursor::Document);
+            cely.insertText(u->text);
+            cely.setPosition(u->kurzor);
+            setTextCursor(cely);
+        }
+    }
+    QPlainTextEdit::keyReleaseEvent(udalost);
+}
+
+void box_vety::mouseMoveEvent(QMouseEvent *udalost)
+{
+    emit pohyb();
+    QPlainTextEdit::mouseMoveEvent(udalost);
+}
+
+void box_vety::insertFromMimeData(const QMimeData *zdroj)
+{
+    if (!zdroj || !zdroj->hasText())
+        return;
+    QString text = zdroj->text();
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (const QChar zlom : {QChar(u'\n'), QChar(u'\r'), QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)})
+        text.replace(zlom, u' ');
+    insertPlainText(text);
+}
+
+// ---- choice label ----
+
+popisek_vyberu::popisek_vyberu(QWidget *rodic) : QLabel(rodic) {}
+
+void popisek_vyberu::mousePressEvent(QMouseEvent *udalost)
+{
+    if (udalost->button() == Qt::LeftButton)
+        stisknuto_ = true;
+    udalost->accept();
+}
+
+void popisek_vyberu::mouseReleaseEvent(QMouseEvent *udalost)
+{
+    const bool klik_zde =
+        udalost->button() == Qt::LeftButton && stisknuto_ && rect().contains(udalost->position().toPoint());
+    if (udalost->button() == Qt::LeftButton)
+        stisknuto_ = false;
+    udalost->accept();
+    if (klik_zde)
+        emit klik();
+}
+
+// ---- choice list ----
+
+seznam_vyberu::seznam_vyberu(QWidget *rodic) : QListWidget(rodic)
+{
+    setFrameShape(QFrame::NoFrame);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setUniformItemSizes(true);
+    setMouseTracking(true);
+    viewport()->setMouseTracking(true);
+    setItemDelegate(new kreslic_polozek(this));
+}
+
+void seznam_vyberu::nastav_polozky(const QStringList &polozky, int body, int vyska)
+{
+    setFont(pismo_obrazovky(body));
+    clear();
+    const int radek = polozky.isEmpty() ? vyska : vyska / static_cast<int>(polozky.size());
+    for (const QString &p : polozky) {
+        auto *polozka = new QListWidgetItem(p, this);
+        polozka->setSizeHint(QSize(1, radek));
+    }
+}
+
+std::optional<int> seznam_vyberu::radek(double y) const { return radek_seznamu(y, height(), count()); }
+
+void seznam_vyberu::mouseMoveEvent(QMouseEvent *udalost)
+{
+    udalost->accept();
+    if (udalost->buttons() != Qt::NoButton)
+        return;
+    if (const auto r = radek(udalost->position().y()))
+        setCurrentRow(*r);
+}
+
+void seznam_vyberu::mousePressEvent(QMouseEvent *udalost) { udalost->accept(); }
+
+void seznam_vyberu::mouseReleaseEvent(QMouseEvent *udalost)
+{
+    udalost->accept();
+    if (const auto r = radek(udalost->position().y()))
+        emit vybrano(*r);
+}
+
+void seznam_vyberu::mouseDoubleClickEvent(QMouseEvent *udalost) { udalost->accept(); }
+
+void seznam_vyberu::keyPressEvent(QKeyEvent *udalost) { udalost->accept(); }
+
+void seznam_vyberu::keyReleaseEvent(QKeyEvent *udalost)
+{
+    udalost->accept();
+    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+        emit f5();
+}
+
+void seznam_vyberu::wheelEvent(QWheelEvent *udalost) { udalost->accept(); }
+
+// ---- the bubble's label ----
+
+popisek_bubliny::popisek_bubliny(QWidget *rodic) : QLabel(rodic) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+void popisek_bubliny::nastav(const QString &text, const bublina_t &rozvrh)
+{
+    rozvrh_ = rozvrh;
+    setFont(pismo_obrazovky(rozvrh.body));
+    setText(text);
+    resize(sirka_popisku_bubliny, rozvrh.vyska);
+    update();
+}
+
+void popisek_bubliny::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QFont pismo = pismo_obrazovky(rozvrh_.body);
+    const QFontMetrics metriky(pismo);
+    const int krok = vyska_radku_bubliny(rozvrh_.body);
+    const int odsazeni = (krok - metriky.height()) / 2 + metriky.ascent();
+    p.setFont(pismo);
+    p.setPen(Qt::black);
+    for (qsizetype i = 0; i < rozvrh_.radky.size(); ++i)
+        p.drawText(QPoint(0, static_cast<int>(i) * krok + odsazeni), rozvrh_.radky[i]);
+}

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "exercise/bublina.h"
+#include "exercise/viceradkovy_box.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <optional>
+
+// The input elements of the exercise page. They only report what the pupil does; the
+// screen decides what follows. In both text boxes Enter never types anything (it moves
+// the focus on), character 29 is dropped, F5 asks for the sentence's recording, and the
+// key to the right of L puts typographic quotes with Shift or Ctrl (uvozovky.h).
+
+// Gap box dopln_box(i): a frameless line edit whose text stands exactly where the page's
+// text would stand, as wide as the layout made it.
+class box_mezery : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit box_mezery(QWidget *rodic = nullptr);
+
+    // The page font at that size; call after the box has its height.
+    void nastav_pismo(int body);
+
+signals:
+    void enter();
+    void f5();
+    void pohyb();
+
+protected:
+    void keyPressEvent(QKeyEvent *udalost) override;
+    void keyReleaseEvent(QKeyEvent *udalost) override;
+    void mouseMoveEvent(QMouseEvent *udalost) override;
+};
+
+// Sentence box dopln_box_viceradkovy(i) of dictations and corrections: wraps exactly as
+// the layout counted its lines. Pasted line breaks become spaces.
+class box_vety : public QPlainTextEdit
+{
+    Q_OBJECT
+public:
+    explicit box_vety(QWidget *rodic = nullptr);
+
+    void nastav_format(const format_viceradkoveho_boxu_t &format);
+
+signals:
+    void enter();
+    void f5();
+    void pohyb();
+
+protected:
+    void keyPressEvent(QKeyEvent *udalost) override;
+    void keyReleaseEvent(QKeyEvent *udalost) override;
+    void mouseMoveEvent(QMouseEvent *udalost) override;
+    void insertFromMimeData(const QMimeData *zdroj) override;
+};
+
+// Choice label vyber_txt(i): shows the chosen form; a click opens or closes its list.
+class popisek_vyberu : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit popisek_vyberu(QWidget *rodic = nullptr);
+
+signals:
+    void klik();
+
+protected:
+    void mousePressEvent(QMouseEvent *udalost) override;
+    void mouseReleaseEvent(QMouseEvent *udalost) override;
+
+private:
+    bool stisknuto_ = false;
+};
+
+// Choice list vyber_lst(i): the entry under the pointer is highlighted while no button is
+// held, and a release over an entry takes it. Keys do nothing but F5.
+class seznam_vyberu : public QListWidget
+{
+    Q_OBJECT
+public:
+    explicit seznam_vyberu(QWidget *rodic = nullptr);
+
+    // The entries, each a row of the list's height / entries, in the page font.
+    void nastav_polozky(const QStringList &polozky, int body, int vyska);
+    // The row under the height y of the list, if it names an entry.
+    std::optional<int> radek(double y) const;
+
+signals:
+    void vybrano(int radek);
+    void f5();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *udalost) override;
+    void mousePressEvent(QMouseEvent *udalost) override;
+    void mouseReleaseEvent(QMouseEvent *udalost) override;
+    void mouseDoubleClickEvent(QMouseEvent *udalost) override;
+    void keyPressEvent(QKeyEvent *udalost) override;
+    void keyReleaseEvent(QKeyEvent *udalost) override;
+    void wheelEvent(QWheelEvent *udalost) override;
+};
+
+// spravny_vysledek_lbl: the correct text inside the bubble, wrapped and spaced as
+// rozvrhni_bublinu laid it out.
+class popisek_bubliny : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit popisek_bubliny(QWidget *rodic = nullptr);
+
+    void nastav(const QString &text, const bublina_t &rozvrh);
+    const bublina_t &rozvrh() const { return rozvrh_; }
+
+protected:
+    void paintEvent(QPaintEvent *udalost) override;
+
+private:
+    bublina_t rozvrh_;
+};

@@ -1,0 +1,194 @@
+// The exercise screen: a fill-in page opened from the set-up screen, answered with one
+// mistake, checked, its bubble and the next page; a choice page with an open list and
+// checked; a dictation and a correction before and after checking; a whole-text
+// dictation with its play counters; the help picture. The generator is fixed, so the
+// pages are the same on every run.
+#include "common/geometrie.h"
+#include "common/nahoda.h"
+#include "common/stav.h"
+#include "exercise/main_frm.h"
+#include "prohlidka.h"
+#include "shell/hostitel.h"
+
+#include <QTest>
+
+namespace
+{
+
+namespace gc = geometrie::cviceni;
+namespace gn = geometrie::nastaveni;
+
+main_frm *cviceni(prohlidka &p) { return qobject_cast<main_frm *>(p.aktualni()); }
+
+// Key by key, so that letters with diacritics arrive as typed.
+void napis(QWidget *kam, const QString &text)
+{
+    for (const QChar z : text)
+        QTest::sendKeyEvent(QTest::Click, kam, Qt::Key_unknown, QString(z), Qt::NoModifier);
+}
+
+void dobehni(prohlidka &p)
+{
+    for (int i = 0; i < 500; ++i) {
+        main_frm *s = cviceni(p);
+        if (!s || !s->zaneprazdnena())
+            break;
+        p.pockej(20);
+    }
+}
+
+void otevri(prohlidka &p, int rocnik, int tema, const QString &druh, int pocet, int limit = 2)
+{
+    spolecny_stav.rocnik = rocnik;
+    spolecny_stav.tema = tema;
+    spolecny_stav.druh_ulohy = druh;
+    spolecny_stav.pocet_uloh = pocet;
+    spolecny_stav.limit_diktovani = limit;
+    spolecny_stav.napoveda_na_zaciatku = false;
+    p.okno().uvolni(obrazovka_id::main_frm);
+    p.okno().ukaz(obrazovka_id::main_frm, hostitel::potom_t::skryj);
+    p.pockej(100);
+    p.najed(QPoint(320, 476));
+}
+
+// Every element answered right but the last.
+void odpovez(prohlidka &p)
+{
+    main_frm *s = cviceni(p);
+    const stranka_t &st = s->stranka();
+    const int n = st.pocet_prvku();
+    for (int i = 1; i <= n; ++i) {
+        const bool chyba = i == n;
+        switch (st.druh) {
+        case druh_t::doplnovacka:
+            p.klikni(s->dopln_box(i)->geometry().center());
+            napis(s->dopln_box(i), chyba ? QStringLiteral("x") : st.dopln_box[i - 1].spravna_odpoved.trimmed());
+            break;
+        case druh_t::vyberovka: {
+            const vyber_txt_t &model = st.vyber_txt[i - 1];
+            const int radek = int(model.vyber_lst.indexOf(model.spravna_odpoved));
+            const int zvoleny = chyba ? (radek + 1) % int(model.vyber_lst.size()) : radek;
+            p.klikni(s->vyber_txt(i)->geometry().center());
+            const QRect seznam = s->vyber_lst(i)->geometry();
+            const QPoint kde(seznam.x() + 5, seznam.y() + 18 * zvoleny + 9);
+            p.najed(kde);
+            p.klikni(kde);
+            break;
+        }
+        case druh_t::diktat:
+        case druh_t::oprava: {
+            QString veta = st.dopln_box_viceradkovy[i - 1].spravna_odpoved;
+            if (chyba)
+                veta.replace(veta.indexOf(u' '), 1, QString());
+            p.klikni(s->dopln_box_viceradkovy(i)->geometry().center());
+            s->dopln_box_viceradkovy(i)->selectAll();
+            napis(s->dopln_box_viceradkovy(i), veta);
+            break;
+        }
+        }
+    }
+}
+
+void skontroluj(prohlidka &p)
+{
+    p.najed(gc::tlacitka[0].center());
+    p.klikni(gc::tlacitka[0].center());
+    dobehni(p);
+    p.najed(QPoint(320, 476));
+}
+
+const cast_prohlidky cast(
+    30,
+    [](hostitel &o) { o.zaregistruj(obrazovka_id::main_frm, [](QWidget *platno) { return new main_frm(platno); }); },
+    [](prohlidka &p) {
+        const spolecny_stav_t volby = spolecny_stav;
+        nahoda().zafixuj(20);
+        p.zastavka(QStringLiteral("cviceni_doplnovacka"), [&] {
+            // From the set-up screen's help picture and continue button.
+            p.klikni(QPoint(320, 240));
+            p.pockej(50);
+            p.najed(gn::pokracuj + QPoint(20, 10));
+            p.klikni(gn::pokracuj + QPoint(20, 10));
+            p.pockej(100);
+            if (!cviceni(p))
+                otevri(p, 3, 3, QStringLiteral("DOPLNOVACKA"), 10);
+            p.najed(QPoint(320, 476));
+        });
+        if (!cviceni(p))
+            return;
+        p.zastavka(QStringLiteral("cviceni_doplnovacka_odpovede"), [&] {
+            odpovez(p);
+            p.najed(gc::tlacitka[0].center());
+        });
+        p.zastavka(QStringLiteral("cviceni_doplnovacka_skontrolovana"), [&] { skontroluj(p); });
+        p.zastavka(QStringLiteral("cviceni_bublina"), [&] {
+            main_frm *s = cviceni(p);
+            for (int k = 1; s->check_mark(k); ++k)
+                if (s->check_mark(k)->isEnabled()) {
+                    p.stiskni(s->check_mark(k)->geometry().center());
+                    break;
+                }
+        });
+        p.zastavka(QStringLiteral("cviceni_dalsia_strana"), [&] {
+            main_frm *s = cviceni(p);
+            for (int k = 1; s->check_mark(k); ++k)
+                if (s->check_mark(k)->isEnabled()) {
+                    p.uvolni(s->check_mark(k)->geometry().center());
+                    break;
+                }
+            p.klikni(s->pokracuj_cmd()->geometry().center());
+            p.pockej(50);
+        });
+
+        p.zastavka(QStringLiteral("cviceni_vyberovka"), [&] { otevri(p, 2, 2, QStringLiteral("VYBEROVKA"), 10); });
+        p.zastavka(QStringLiteral("cviceni_vyberovka_zoznam"), [&] {
+            main_frm *s = cviceni(p);
+            p.klikni(s->vyber_txt(1)->geometry().center());
+            const QRect seznam = s->vyber_lst(1)->geometry();
+            p.najed(QPoint(seznam.x() + 5, seznam.bottom() - 5));
+        });
+        p.zastavka(QStringLiteral("cviceni_vyberovka_skontrolovana"), [&] {
+            p.klikni(QPoint(320, 476));
+            odpovez(p);
+            skontroluj(p);
+        });
+
+        p.zastavka(QStringLiteral("cviceni_diktat"), [&] {
+            otevri(p, 4, 1, QStringLiteral("DIKTAT"), 5);
+            odpovez(p);
+        });
+        p.zastavka(QStringLiteral("cviceni_diktat_skontrolovany"), [&] { skontroluj(p); });
+
+        p.zastavka(QStringLiteral("cviceni_oprava"), [&] { otevri(p, 5, 2, QStringLiteral("OPRAVA"), 5); });
+        p.zastavka(QStringLiteral("cviceni_oprava_skontrolovana"), [&] {
+            odpovez(p);
+            skontroluj(p);
+        });
+
+        p.zastavka(QStringLiteral("cviceni_suhrnny_diktat"), [&] {
+            otevri(p, 1, 9, QStringLiteral("DIKTAT"), 10, 2);
+            main_frm *s = cviceni(p);
+            p.klikni(s->repro(1)->geometry().center());
+            p.klikni(s->repro(2)->geometry().center());
+            p.klikni(s->repro(2)->geometry().center());
+            p.najed(QPoint(320, 476));
+        });
+        p.zastavka(QStringLiteral("cviceni_napoveda"), [&] {
+            p.klikni(gc::help.center());
+            p.pockej(50);
+        });
+
+        // Back to the set-up screen as the pupil left it.
+        p.klikni(QPoint(320, 240));
+        p.pockej(50);
+        p.klikni(gc::tlacitka[3].center());
+        p.pockej(100);
+        nahoda().uvolni();
+        spolecny_stav.rocnik = volby.rocnik;
+        spolecny_stav.tema = volby.tema;
+        spolecny_stav.druh_ulohy = volby.druh_ulohy;
+        spolecny_stav.pocet_uloh = volby.pocet_uloh;
+        spolecny_stav.limit_diktovani = volby.limit_diktovani;
+    });
+
+} // namespace
