@@ -1,4 +1,5 @@
 #include "common/pismo.h"
+#include "exercise/main_frm.h"
 #include "results/frm_tabulka.h"
 #include "setup/frm_select.h"
 #include "shell/hl_menu.h"
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     hostitel okno;
     okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); });
     okno.zaregistruj(obrazovka_id::frm_select, [](QWidget *platno) { return new frm_select(platno); });
+    okno.zaregistruj(obrazovka_id::main_frm, [](QWidget *platno) { return new main_frm(platno); });
     okno.zaregistruj(obrazovka_id::frm_tabulka, [](QWidget *platno) { return new frm_tabulka(platno); });
 
     spust_program(okno);
