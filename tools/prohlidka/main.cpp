@@ -30,6 +30,10 @@ int main(int argc, char *argv[])
         err << "cannot create " << slozka << "\n";
         return 1;
     }
+    // Photographs of an earlier tour would mix with this one's numbering.
+    QDir vystup(slozka);
+    for (const QString &stary : vystup.entryList({QStringLiteral("[0-9][0-9]_*.png")}, QDir::Files))
+        vystup.remove(stary);
     docasna_instalace instalace;
     if (!instalace.zkopiruj_postavena_data()) {
         err << "no built data files in " << postavena_data() << " (make build)\n";
