@@ -155,18 +155,6 @@ private slots:
         QCOMPARE(a_->grab().toImage().pixel(5, 5), pred.pixel(5, 5));
     }
 
-    // The persistent image is what a repaint shows.
-    void trvaly_obraz()
-    {
-        a_->vykresli_obrazek(barva(QSize(30, 20), 0xff123456u), QPoint(600, 460));
-        QCOMPARE(a_->obraz().pixel(610, 470), 0xff123456u);
-        a_->repaint();
-        const QImage g = a_->grab().toImage();
-        QCOMPARE(g.pixel(629, 479), 0xff123456u);
-        QCOMPARE(g.pixel(630, 470), 0xff102030u);
-        QCOMPARE(g.pixel(599, 470), 0xff102030u);
-    }
-
     void zvuky_data()
     {
         QTest::addColumn<int>("rezim");

@@ -56,13 +56,6 @@ private slots:
         QCOMPARE(&zvuk_zdroj(), vlastni);
     }
 
-    // A holder made later (the main menu's) takes over as the program's device.
-    void drzak_je_zdrojem()
-    {
-        drzak_zvuku drzak;
-        QCOMPARE(&zvuk_zdroj(), &drzak.zarizeni());
-    }
-
     void chybejici_nebo_necitelny_soubor_data()
     {
         QTest::addColumn<QString>("cesta");
