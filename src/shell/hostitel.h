@@ -30,7 +30,9 @@ public:
     // Loads the screen when it is not loaded.
     obrazovka *nacti(obrazovka_id id);
     // Shows the screen (loading it when needed), then hides or unloads the current one;
-    // the new screen's activation runs once events have been handled.
+    // the new screen's activation (obrazovka::aktivuj: the normal pointer back, then the
+    // screen's own aktivace) runs once events have been handled. nullptr when the screen
+    // has no factory.
     obrazovka *ukaz(obrazovka_id id, potom_t potom = potom_t::skryj);
     void uvolni(obrazovka_id id);
     obrazovka *aktualni() const { return aktualni_; }
