@@ -26,7 +26,7 @@ namespace obrazovka_cviceni
 constexpr QRgb pozadi = qRgb(0x20, 0x40, 0x60);
 constexpr QRgb zalozka = qRgb(0x60, 0x20, 0x20);
 constexpr QRgb klic = qRgb(0xff, 0x00, 0xff);
-constexpr QRgb box_vety = qRgb(0xf8, 0xf8, 0xf0);
+constexpr QRgb veta_box = qRgb(0xf8, 0xf8, 0xf0);
 constexpr QRgb kryt = qRgb(0xe0, 0xe8, 0xf0);
 constexpr QRgb spravne = qRgb(0x00, 0xc0, 0x00);
 constexpr QRgb spatne = qRgb(0xc0, 0x00, 0x00);
@@ -97,7 +97,7 @@ inline void priprav_instalaci(docasna_instalace &in)
     for (int n = 1; n <= 3; ++n)
         s_klicem(QStringLiteral("HINT%1.BMP").arg(n), QSize(530, vysky[n - 1]), bublina_n(n),
                  {QPoint(529, 0), QPoint(0, vysky[n - 1] - 1)});
-    bmp(QStringLiteral("3LINE_W.BMP"), QSize(574, 72), box_vety);
+    bmp(QStringLiteral("3LINE_W.BMP"), QSize(574, 72), veta_box);
     bmp(QStringLiteral("COV_L_W.BMP"), QSize(44, 25), kryt);
     bmp(QStringLiteral("COV1_L_W.BMP"), QSize(44, 45), kryt);
     s_klicem(QStringLiteral("COV_R_V.BMP"), QSize(51, 72), kryt, {QPoint(0, 20)});
@@ -180,10 +180,12 @@ public:
         obnov_ukazatel();
     }
 
-    // The set-up screen's continue: the exercise of the kind opens for grade index 1.
-    main_frm *otevri(const QString &druh, int tema = 1, int pocet = 10, int limit = 2, bool napoveda = false)
+    // The set-up screen's continue: the exercise of the kind opens (for grade index 1
+    // unless another is given).
+    main_frm *otevri(const QString &druh, int tema = 1, int pocet = 10, int limit = 2, bool napoveda = false,
+                     int rocnik = 1)
     {
-        spolecny_stav.rocnik = 1;
+        spolecny_stav.rocnik = rocnik;
         spolecny_stav.tema = tema;
         spolecny_stav.druh_ulohy = druh;
         spolecny_stav.pocet_uloh = pocet;
