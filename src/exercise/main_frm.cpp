@@ -151,7 +151,6 @@ void main_frm::priprav_sablony()
     dopln_box_viceradkovy_.nastav_sablonu(veta);
 
     auto *popisek = new popisek_vyberu(this);
-    popisek->setAutoFillBackground(true);
     nastav_barvy(popisek, barva_prvku);
     popisek->setText(QString());
     popisek->setCursor(prvek);

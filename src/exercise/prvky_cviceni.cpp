@@ -28,6 +28,14 @@ bool je_uvozovka(const QKeyEvent *u)
     return je_klavesa_uvozovek(u->nativeScanCode(), QGuiApplication::platformName() == QLatin1String("windows"));
 }
 
+// The modifiers of the quote key's press, taken at its release.
+Qt::KeyboardModifiers modifikatory_stisku(std::optional<Qt::KeyboardModifiers> &pri_stisku, const QKeyEvent *u)
+{
+    const Qt::KeyboardModifiers m = pri_stisku.value_or(u->modifiers());
+    pri_stisku.reset();
+    return m;
+}
+
 // Draws an entry as the page draws text: from 2 pixels in, the highlighted one inverted.
 class kreslic_polozek : public QStyledItemDelegate
 {
@@ -67,6 +75,8 @@ void box_mezery::nastav_pismo(int body)
 
 void box_mezery::keyPressEvent(QKeyEvent *udalost)
 {
+    if (je_uvozovka(udalost))
+        modifikatory_uvozovky_ = udalost->modifiers();
     if (je_enter(udalost)) {
         udalost->accept();
         emit enter();
@@ -87,7 +97,7 @@ void box_mezery::keyReleaseEvent(QKeyEvent *udalost)
         const bool vyber = hasSelectedText();
         const int p = vyber ? selectionStart() : cursorPosition();
         const int limit = maxLength() >= bez_limitu ? 0 : maxLength();
-        if (const auto u = uvozovky(text(), p, vyber, udalost->modifiers(), limit)) {
+        if (const auto u = uvozovky(text(), p, vyber, modifikatory_stisku(modifikatory_uvozovky_, udalost), limit)) {
             setText(u->text);
             setCursorPosition(u->kurzor);
         }
@@ -112,6 +122,7 @@ box_vety::box_vety(QWidget *rodic) : QPlainTextEdit(rodic)
     setTabChangesFocus(true);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
+    viewport()->setAutoFillBackground(false);
 }
 
 void box_vety::nastav_format(const format_viceradkoveho_boxu_t &format)
@@ -123,6 +134,8 @@ void box_vety::nastav_format(const format_viceradkoveho_boxu_t &format)
 
 void box_vety::keyPressEvent(QKeyEvent *udalost)
 {
+    if (je_uvozovka(udalost))
+        modifikatory_uvozovky_ = udalost->modifiers();
     if (je_enter(udalost)) {
         udalost->accept();
         emit enter();
@@ -143,7 +156,7 @@ void box_vety::keyReleaseEvent(QKeyEvent *udalost)
         QTextCursor kurzor = textCursor();
         const bool vyber = kurzor.hasSelection();
         const int p = vyber ? kurzor.selectionStart() : kurzor.position();
-        if (const auto u = uvozovky(toPlainText(), p, vyber, udalost->modifiers(), 0)) {
+        if (const auto u = uvozovky(toPlainText(), p, vyber, modifikatory_stisku(modifikatory_uvozovky_, udalost), 0)) {
             // Edited in place, so that the document keeps its margin and undo history.
             QTextCursor cely(document());
             cely.select(QTextCursor::Document);
@@ -176,6 +189,15 @@ void box_vety::insertFromMimeData(const QMimeData *zdroj)
 
 popisek_vyberu::popisek_vyberu(QWidget *rodic) : QLabel(rodic) {}
 
+void popisek_vyberu::paintEvent(QPaintEvent *udalost)
+{
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().color(QPalette::Window));
+    }
+    QLabel::paintEvent(udalost);
+}
+
 void popisek_vyberu::mousePressEvent(QMouseEvent *udalost)
 {
     if (udalost->button() == Qt::LeftButton)
@@ -206,6 +228,8 @@ seznam_vyberu::seznam_vyberu(QWidget *rodic) : QListWidget(rodic)
     setUniformItemSizes(true);
     setMouseTracking(true);
     viewport()->setMouseTracking(true);
+    // The rows fill the whole list.
+    viewport()->setAutoFillBackground(false);
     setItemDelegate(new kreslic_polozek(this));
 }
 
@@ -218,6 +242,16 @@ void seznam_vyberu::nastav_polozky(const QStringList &polozky, int body, int vys
         auto *polozka = new QListWidgetItem(p, this);
         polozka->setSizeHint(QSize(1, radek));
     }
+}
+
+void seznam_vyberu::paintEvent(QPaintEvent *udalost)
+{
+    // One background under all rows: rows meeting between two window pixels leave no seam.
+    {
+        QPainter p(viewport());
+        p.fillRect(viewport()->rect(), palette().color(QPalette::Base));
+    }
+    QListWidget::paintEvent(udalost);
 }
 
 std::optional<int> seznam_vyberu::radek(double y) const { return radek_seznamu(y, height(), count()); }

@@ -12,7 +12,13 @@
 // The input elements of the exercise page. They only report what the pupil does; the
 // screen decides what follows. In both text boxes Enter never types anything (it moves
 // the focus on), character 29 is dropped, F5 asks for the sentence's recording, and the
-// key to the right of L puts typographic quotes with Shift or Ctrl (uvozovky.h).
+// key to the right of L puts typographic quotes with Shift or Ctrl (uvozovky.h) when it
+// is released, by the Shift and Ctrl held when it was pressed: a hand that lets go of
+// Shift first still gets its “.
+
+// The elements paint their own background and never count as opaque, so that the screen
+// is painted beneath them too: the host scales the stage, and an opaque element's edge
+// falling between two window pixels would otherwise blend with nothing.
 
 // Gap box dopln_box(i): a frameless line edit whose text stands exactly where the page's
 // text would stand, as wide as the layout made it.
@@ -34,10 +40,14 @@ protected:
     void keyPressEvent(QKeyEvent *udalost) override;
     void keyReleaseEvent(QKeyEvent *udalost) override;
     void mouseMoveEvent(QMouseEvent *udalost) override;
+
+private:
+    std::optional<Qt::KeyboardModifiers> modifikatory_uvozovky_;
 };
 
 // Sentence box dopln_box_viceradkovy(i) of dictations and corrections: wraps exactly as
-// the layout counted its lines. Pasted line breaks become spaces.
+// the layout counted its lines, on the sentence box's own white. Pasted line breaks
+// become spaces.
 class box_vety : public QPlainTextEdit
 {
     Q_OBJECT
@@ -56,9 +66,13 @@ protected:
     void keyReleaseEvent(QKeyEvent *udalost) override;
     void mouseMoveEvent(QMouseEvent *udalost) override;
     void insertFromMimeData(const QMimeData *zdroj) override;
+
+private:
+    std::optional<Qt::KeyboardModifiers> modifikatory_uvozovky_;
 };
 
-// Choice label vyber_txt(i): shows the chosen form; a click opens or closes its list.
+// Choice label vyber_txt(i): shows the chosen form on its background colour (the
+// palette's Window); a click opens or closes its list.
 class popisek_vyberu : public QLabel
 {
     Q_OBJECT
@@ -69,6 +83,7 @@ signals:
     void klik();
 
 protected:
+    void paintEvent(QPaintEvent *udalost) override;
     void mousePressEvent(QMouseEvent *udalost) override;
     void mouseReleaseEvent(QMouseEvent *udalost) override;
 
@@ -94,6 +109,7 @@ signals:
     void f5();
 
 protected:
+    void paintEvent(QPaintEvent *udalost) override;
     void mouseMoveEvent(QMouseEvent *udalost) override;
     void mousePressEvent(QMouseEvent *udalost) override;
     void mouseReleaseEvent(QMouseEvent *udalost) override;

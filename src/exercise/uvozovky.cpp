@@ -2,7 +2,7 @@
 
 namespace
 {
-constexpr quint32 kod_xkb = 48;
+constexpr quint32 kod_xkb = 47;
 constexpr quint32 kod_windows = 39;
 constexpr QChar horni(0x201C); // “
 constexpr QChar dolni(0x201E); // „

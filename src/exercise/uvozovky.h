@@ -8,8 +8,9 @@
 // the Slovak layout), whatever layout the keyboard has: with Shift alone the character
 // just typed before the caret becomes “, with Ctrl alone „ goes in at the caret.
 
-// The key by the scan code that the platform reports: 48 under X11 and Wayland (evdev 40
-// + 8), 39 under Windows.
+// The key by the scan code that the platform reports: 47 under X11 and Wayland (evdev 39
+// + 8, the key that xkb calls AC10: ô and " on the Slovak layout, ; and : on the US one),
+// 39 under Windows (the key of VK_OEM_1).
 bool je_klavesa_uvozovek(quint32 scan_kod, bool windows);
 
 struct uprava_textu_t {

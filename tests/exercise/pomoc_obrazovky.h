@@ -144,14 +144,14 @@ inline void napis(QWidget *kam, const QString &text)
         QTest::sendKeyEvent(QTest::Click, kam, Qt::Key_unknown, QString(z), Qt::NoModifier);
 }
 
-// The key to the right of L as the X server reports it. With Shift it types '"' on the
+// The key to the right of L as the X server reports it (keycode 47). With Shift it types '"' on the
 // Slovak layout; `pise` false: it types nothing (a full box, a dead key, Ctrl).
 inline void klavesa_uvozovek(QWidget *kam, Qt::KeyboardModifiers modifikatory, bool pise = true)
 {
     const QString text = pise && modifikatory == Qt::ShiftModifier ? QStringLiteral("\"") : QString();
-    QKeyEvent stisk(QEvent::KeyPress, Qt::Key_QuoteDbl, modifikatory, 48, 0, 0, text);
+    QKeyEvent stisk(QEvent::KeyPress, Qt::Key_QuoteDbl, modifikatory, 47, 0, 0, text);
     QApplication::sendEvent(kam, &stisk);
-    QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_QuoteDbl, modifikatory, 48, 0, 0, text);
+    QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_QuoteDbl, modifikatory, 47, 0, 0, text);
     QApplication::sendEvent(kam, &uvolneni);
 }
 

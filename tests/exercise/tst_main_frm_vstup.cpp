@@ -223,13 +223,37 @@ private slots:
         main_frm *s = p_->otevri(QStringLiteral("DIKTAT"));
         auto *b = s->dopln_box_viceradkovy(1);
         b->setFocus();
-        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_Colon, Qt::ShiftModifier, 48, 0, 0, QStringLiteral(":"));
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_Colon, Qt::ShiftModifier, 47, 0, 0, QStringLiteral(":"));
         QApplication::sendEvent(b, &stisk);
-        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_Colon, Qt::ShiftModifier, 48, 0, 0, QStringLiteral(":"));
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_Colon, Qt::ShiftModifier, 47, 0, 0, QStringLiteral(":"));
         QApplication::sendEvent(b, &uvolneni);
         QCOMPARE(b->toPlainText(), QStringLiteral("“"));
         QTest::keyClick(b, Qt::Key_QuoteDbl, Qt::ShiftModifier);
         QCOMPARE(b->toPlainText(), QStringLiteral("“\""));
+    }
+
+    // Shift let go before the quote key: the Shift held at the press counts.
+    void shift_pusten_driv_data()
+    {
+        QTest::addColumn<QString>("druh");
+        QTest::newRow("gap box") << "DOPLNOVACKA";
+        QTest::newRow("sentence box") << "OPRAVA";
+    }
+    void shift_pusten_driv()
+    {
+        QFETCH(QString, druh);
+        main_frm *s = p_->otevri(druh);
+        QWidget *b = box(s, 1);
+        b->setFocus();
+        if (auto *v = qobject_cast<QPlainTextEdit *>(b))
+            v->selectAll();
+        QKeyEvent stisk(QEvent::KeyPress, Qt::Key_QuoteDbl, Qt::ShiftModifier, 47, 0, 0, QStringLiteral("\""));
+        QApplication::sendEvent(b, &stisk);
+        QKeyEvent shift(QEvent::KeyRelease, Qt::Key_Shift, Qt::NoModifier, 50, 0, 0);
+        QApplication::sendEvent(b, &shift);
+        QKeyEvent uvolneni(QEvent::KeyRelease, Qt::Key_QuoteDbl, Qt::NoModifier, 47, 0, 0, QStringLiteral("\""));
+        QApplication::sendEvent(b, &uvolneni);
+        QCOMPARE(text(b), QStringLiteral("“"));
     }
 
     // A pasted text with line breaks stays on the sentence's one paragraph.
