@@ -374,18 +374,6 @@ private slots:
         QCOMPARE(p_->pixel(g::prvni_veta + QPoint(20, 2)), kryt);
     }
 
-    // New sentences on page 1 draw the whole page anew.
-    void nove_vety_na_strane_1()
-    {
-        main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"));
-        const QList<int> pred = s->stav().losovani.vybrane_radky;
-        p_->tlacitko(1);
-        QCOMPARE(s->stav().losovani.pocet_zobrazenych, 9);
-        QCOMPARE(s->stav().pocet_na_strance, 9);
-        QVERIFY(s->stav().losovani.vybrane_radky != pred);
-        QCOMPARE(s->vyber_txt(1)->geometry(), s->stranka().vyber_txt[0].obdelnik);
-    }
-
     // The score table hides the exercise and keeps it as it was; coming back shows it.
     void tabulka_a_navrat()
     {

@@ -1,35 +1,22 @@
-// The exercise screen's decisions without the screen: where a choice list opens and
-// which entry the pointer is on, the quote key, the bubble's size and picture, the
-// dictation's play, pause, resume and count on the sound device, the pointers, the
-// continue button's frames and the exercise's picture names.
+// The exercise screen's decisions that its screen tests reach only in part: which entry
+// of a choice list a pointer position names (fractions, rounding, edges), the bubble's
+// size and picture for long texts, and every state of the sound device a speaker's
+// click can meet.
 #include "exercise/bublina.h"
 #include "exercise/diktovani.h"
-#include "exercise/obrazky_cviceni.h"
-#include "exercise/odhaleni.h"
 #include "exercise/seznam_vyberu.h"
-#include "exercise/ukazatele_cviceni.h"
-#include "exercise/uvozovky.h"
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc_stranky.h"
 
-#include <QBitmap>
 #include <QtTest>
 
 using rezim_t = zvukove_zarizeni::rezim_t;
 Q_DECLARE_METATYPE(std::optional<int>)
-Q_DECLARE_METATYPE(std::optional<uprava_textu_t>)
 
 namespace
 {
 const QString veta_a = QStringLiteral("/media/ZVUK/7_3/1.WAV");
 const QString veta_b = QStringLiteral("/media/ZVUK/7_3/2.WAV");
-
-dopln_box_t mezera_vety(int cislo)
-{
-    dopln_box_t b;
-    b.cislo_vety = cislo;
-    return b;
-}
 } // namespace
 
 class tst_ovladani_cviceni : public QObject
@@ -38,34 +25,6 @@ class tst_ovladani_cviceni : public QObject
 
 private slots:
     // ---- the choice list ----
-
-    void umisteni_seznamu_data()
-    {
-        QTest::addColumn<QRect>("popisek");
-        QTest::addColumn<int>("vyska");
-        QTest::addColumn<QList<int>>("sirky");
-        QTest::addColumn<QRect>("seznam");
-        QTest::newRow("below, to the widest entry + 4")
-            << QRect(100, 200, 30, 18) << 54 << QList<int>{20, 41, 33} << QRect(100, 218, 45, 54);
-        QTest::newRow("narrow entries keep 18")
-            << QRect(100, 200, 12, 18) << 36 << QList<int>{5, 13} << QRect(100, 218, 18, 36);
-        QTest::newRow("an entry of 14 makes exactly 18")
-            << QRect(10, 87, 12, 18) << 18 << QList<int>{14} << QRect(10, 105, 18, 18);
-        QTest::newRow("ends exactly at the bottom: below")
-            << QRect(300, 408, 20, 18) << 54 << QList<int>{30} << QRect(300, 426, 34, 54);
-        QTest::newRow("one pixel past the bottom: above")
-            << QRect(300, 409, 20, 18) << 54 << QList<int>{30} << QRect(300, 355, 34, 54);
-        QTest::newRow("last line of the page: above")
-            << QRect(95, 450, 40, 18) << 72 << QList<int>{50, 60} << QRect(95, 378, 64, 72);
-    }
-    void umisteni_seznamu()
-    {
-        QFETCH(QRect, popisek);
-        QFETCH(int, vyska);
-        QFETCH(QList<int>, sirky);
-        QFETCH(QRect, seznam);
-        QCOMPARE(umisti_seznam(popisek, vyska, sirky), seznam);
-    }
 
     void radek_pod_ukazatelem_data()
     {
@@ -93,66 +52,6 @@ private slots:
         QFETCH(int, polozek);
         QFETCH(std::optional<int>, radek);
         QCOMPARE(radek_seznamu(y, vyska, polozek), radek);
-    }
-
-    // ---- the quote key ----
-
-    void klavesa_uvozovek()
-    {
-        QVERIFY(je_klavesa_uvozovek(47, false));
-        QVERIFY(je_klavesa_uvozovek(39, true));
-        QVERIFY(!je_klavesa_uvozovek(39, false));
-        QVERIFY(!je_klavesa_uvozovek(47, true));
-        QVERIFY(!je_klavesa_uvozovek(48, false)); // the next key: § on the Slovak layout
-        QVERIFY(!je_klavesa_uvozovek(0, false));
-    }
-
-    void uvozovky_test_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("kurzor");
-        QTest::addColumn<bool>("vyber");
-        QTest::addColumn<int>("modifikatory");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<std::optional<uprava_textu_t>>("vysledek");
-        const int shift = Qt::ShiftModifier;
-        const int ctrl = Qt::ControlModifier;
-        using u = uprava_textu_t;
-        QTest::newRow("Shift: the typed character becomes “")
-            << "Povedal: \"" << 10 << false << shift << 0 << std::optional<u>(u{"Povedal: “", 10});
-        QTest::newRow("Shift in the middle") << "ab\"cd" << 3 << false << shift << 0 << std::optional<u>(u{"ab“cd", 3});
-        QTest::newRow("Shift at the start changes nothing") << "abc" << 0 << false << shift << 0 << std::optional<u>();
-        QTest::newRow("Shift with a selection changes nothing")
-            << "abc" << 1 << true << shift << 0 << std::optional<u>();
-        QTest::newRow("Shift in a full box replaces all the same")
-            << "ab" << 2 << false << shift << 2 << std::optional<u>(u{"a“", 2});
-        QTest::newRow("Ctrl inserts „ at the caret")
-            << "Povedal: " << 9 << false << ctrl << 0 << std::optional<u>(u{"Povedal: „", 10});
-        QTest::newRow("Ctrl at the start") << "Ahoj" << 0 << false << ctrl << 0 << std::optional<u>(u{"„Ahoj", 1});
-        QTest::newRow("Ctrl before a selection keeps it")
-            << "ab cd" << 3 << true << ctrl << 0 << std::optional<u>(u{"ab „cd", 4});
-        QTest::newRow("Ctrl in a full box drops nothing") << "ab" << 1 << false << ctrl << 2 << std::optional<u>();
-        QTest::newRow("Ctrl with room left") << "ab" << 1 << false << ctrl << 3 << std::optional<u>(u{"a„b", 2});
-        QTest::newRow("Alt") << "ab" << 1 << false << int(Qt::AltModifier) << 0 << std::optional<u>();
-        QTest::newRow("Shift and Ctrl") << "ab" << 1 << false << (shift | ctrl) << 0 << std::optional<u>();
-        QTest::newRow("Shift and Alt") << "ab" << 1 << false << (shift | int(Qt::AltModifier)) << 0
-                                       << std::optional<u>();
-        QTest::newRow("no modifier") << "ab" << 1 << false << 0 << 0 << std::optional<u>();
-    }
-    void uvozovky_test()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, kurzor);
-        QFETCH(bool, vyber);
-        QFETCH(int, modifikatory);
-        QFETCH(int, limit);
-        QFETCH(std::optional<uprava_textu_t>, vysledek);
-        const auto u = uvozovky(text, kurzor, vyber, Qt::KeyboardModifiers(modifikatory), limit);
-        QCOMPARE(u.has_value(), vysledek.has_value());
-        if (u) {
-            QCOMPARE(u->text, vysledek->text);
-            QCOMPARE(u->kurzor, vysledek->kurzor);
-        }
     }
 
     // ---- the bubble ----
@@ -282,131 +181,6 @@ private slots:
         QCOMPARE(v.zbyva, zbyva_potom);
         QCOMPARE(v.zapocitano, zbyva_potom != zbyva);
         QCOMPARE(zvuk.prikazy, prikazy);
-    }
-
-    void vypnuti_repro_data()
-    {
-        QTest::addColumn<bool>("souvisly");
-        QTest::addColumn<int>("zbyva");
-        QTest::addColumn<bool>("hraje");
-        QTest::addColumn<bool>("vypnout");
-        QTest::newRow("whole text, none left, stopped") << true << 0 << false << true;
-        QTest::newRow("the last play still runs") << true << 0 << true << false;
-        QTest::newRow("one left") << true << 1 << false << false;
-        QTest::newRow("not a whole text") << false << 0 << false << false;
-    }
-    void vypnuti_repro()
-    {
-        QFETCH(bool, souvisly);
-        QFETCH(int, zbyva);
-        QFETCH(bool, hraje);
-        QFETCH(bool, vypnout);
-        falesny_zvuk zvuk;
-        zvuk.hraje_po_play = hraje;
-        zvuk.otevri(veta_a);
-        zvuk.hraj();
-        QCOMPARE(vypnout_repro(souvisly, zbyva), vypnout);
-    }
-
-    void mezera_k_diktatu_test_data()
-    {
-        QTest::addColumn<QStringList>("texty");
-        QTest::addColumn<int>("cislo");
-        QTest::addColumn<std::optional<int>>("mezera");
-        // Boxes of sentences 4, 4, 7, 7, 7.
-        QTest::newRow("the first empty gap of the sentence")
-            << QStringList{"a", "", "", "x", ""} << 7 << std::optional<int>(3);
-        QTest::newRow("spaces count as empty") << QStringList{"a", "  ", "", "", ""} << 4 << std::optional<int>(2);
-        QTest::newRow("filled gaps are passed over")
-            << QStringList{"a", "b", "c", "", "e"} << 7 << std::optional<int>(4);
-        QTest::newRow("all filled: the focus stays") << QStringList{"a", "b", "", "", ""} << 4 << std::optional<int>();
-        QTest::newRow("no gap of that sentence") << QStringList{"", "", "", "", ""} << 9 << std::optional<int>();
-    }
-    void mezera_k_diktatu_test()
-    {
-        QFETCH(QStringList, texty);
-        QFETCH(int, cislo);
-        QFETCH(std::optional<int>, mezera);
-        const QList<dopln_box_t> boxy{mezera_vety(4), mezera_vety(4), mezera_vety(7), mezera_vety(7), mezera_vety(7)};
-        QCOMPARE(mezera_k_diktatu(boxy, texty, cislo), mezera);
-    }
-
-    // ---- names ----
-
-    void nazvy()
-    {
-        QCOMPARE(soubor_diktatu(QStringLiteral("5_3"), 12), QStringLiteral("ZVUK/5_3/12.WAV"));
-        QCOMPARE(obrazky_cviceni::zalozka(1, 3, druh_t::doplnovacka), QStringLiteral("GRAFIKA/TABS/L_13_DJ.BMP"));
-        QCOMPARE(obrazky_cviceni::napoveda(5, 2, druh_t::oprava), QStringLiteral("GRAFIKA/HELP/52_OC.BMP"));
-        QCOMPARE(obrazky_cviceni::napoveda(1, 9, druh_t::diktat), QStringLiteral("GRAFIKA/HELP/19_CV.BMP"));
-        QCOMPARE(obrazky_cviceni::zalozka(3, 6, druh_t::vyberovka), QStringLiteral("GRAFIKA/TABS/L_36_VJ.BMP"));
-    }
-
-    // ---- pointers ----
-
-    void ukazatele_data()
-    {
-        QTest::addColumn<int>("ktery");
-        QTest::addColumn<QPoint>("horky_bod");
-        QTest::newRow("page") << 0 << QPoint(15, 10);
-        QTest::newRow("clickable elements") << 1 << QPoint(15, 6);
-        QTest::newRow("help") << 2 << QPoint(15, 15);
-    }
-    void ukazatele()
-    {
-        QFETCH(int, ktery);
-        QFETCH(QPoint, horky_bod);
-        const obraz_ukazatele_t o = ktery == 0   ? obraz_ukazatele_stranky()
-                                    : ktery == 1 ? obraz_ukazatele_prvku()
-                                                 : obraz_ukazatele_napovedy();
-        QCOMPARE(o.obrazek.size(), QSize(32, 32));
-        QCOMPARE(o.horky_bod, horky_bod);
-        // The hot spot is drawn, in black: the pupil sees exactly where he points.
-        QCOMPARE(o.obrazek.pixel(horky_bod), 0xff000000u);
-        // Monochrome: only black, white and see-through.
-        for (int y = 0; y < 32; ++y)
-            for (int x = 0; x < 32; ++x) {
-                const QRgb p = o.obrazek.pixel(x, y);
-                QVERIFY(p == 0xff000000u || p == 0xffffffffu || qAlpha(p) == 0);
-            }
-        const QCursor c = ukazatel(o);
-        QCOMPARE(c.hotSpot(), horky_bod);
-        QCOMPARE(c.bitmap().size(), QSize(32, 32));
-        QCOMPARE(c.mask().toImage().pixelIndex(horky_bod), 1);
-    }
-
-    // ---- the continue button's frames ----
-
-    void snimky_odhaleni_data()
-    {
-        QTest::addColumn<int>("radku");
-        QTest::newRow("1 row") << 1;
-        QTest::newRow("half") << 4;
-        QTest::newRow("whole") << 8;
-    }
-    void snimky_odhaleni()
-    {
-        QFETCH(int, radku);
-        QImage obraz(60, 40, QImage::Format_RGB32);
-        obraz.fill(qRgb(10, 20, 30));
-        QImage lice(12, 8, QImage::Format_RGB32);
-        lice.fill(qRgb(200, 0, 0));
-        lice.setPixel(0, 0, qRgb(255, 0, 255));
-        lice.setPixel(5, 0, qRgb(255, 0, 255)); // key colour in the top row
-        for (int x = 0; x < 12; ++x)
-            lice.setPixel(x, 1, qRgb(0, 200, 0)); // row 1 tells rows apart
-        const QPoint kde(30, 25);
-        const QImage snimek = snimek_odhaleni(obraz, kde, lice, radku);
-        QCOMPARE(snimek.size(), lice.size());
-        for (int y = 0; y < 8; ++y) {
-            const int radek_lice = y - (8 - radku);
-            for (int x = 0; x < 12; ++x) {
-                QRgb cekano = obraz.pixel(kde + QPoint(x, y));
-                if (radek_lice >= 0 && lice.pixel(x, radek_lice) != qRgb(255, 0, 255))
-                    cekano = lice.pixel(x, radek_lice);
-                QCOMPARE(snimek.pixel(x, y), cekano);
-            }
-        }
     }
 };
 
