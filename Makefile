@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test tour bench package clean
+.PHONY: all deps configure build run test tour bench package install clean
 
 all: build
 
@@ -31,6 +31,15 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
 	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
 	done
+
+# The Debian package $(BUILD)/ortanel-verbano2_<version>_<arch>.deb (docs/instalace.md).
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# The program, its media, data, menu entry and icon under PREFIX; DESTDIR works as usual.
+PREFIX ?= /usr/local
+install: build
+	@cmake --install $(BUILD) --prefix $(PREFIX) --strip
 
 clean:
 	@rm -rf $(BUILD)

@@ -14,6 +14,8 @@ packages=(
   espeak-ng
   # tests, screenshots and PDF checks under a real X display
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
+  # the installation's shared data folder (setfacl), checked by the installation tests
+  acl
 )
 
 missing=()
