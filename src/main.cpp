@@ -4,6 +4,7 @@
 #include "setup/frm_select.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
+#include "shell/preklad.h"
 #include "shell/start.h"
 
 #include <QApplication>
@@ -12,7 +13,9 @@ int main(int argc, char *argv[])
 {
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("sk.ortanel.verbano2"));
     zaregistruj_pisma();
+    nacti_preklad_qt();
 
     hostitel okno;
     okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); });

@@ -16,7 +16,11 @@ QString kratke_datum(const QDate &datum)
 {
     if (pevny_format)
         return pevny_format(datum);
-    return QLocale::system().toString(datum, QLocale::ShortFormat);
+    // Slovak and Czech desktops write "6. 12. 2026"; the log keeps dates without the
+    // spaces, as a date field always read ("6.12.2026").
+    QString text = QLocale::system().toString(datum, QLocale::ShortFormat);
+    text.replace(QStringLiteral(". "), QStringLiteral("."));
+    return text;
 }
 
 void zafixuj(const QDateTime &kdy, std::function<QString(const QDate &)> format_data)

@@ -8,7 +8,7 @@
 namespace hodiny {
 
 QDateTime ted();
-// The desktop's short date form of the date.
+// The desktop's short date form of the date, without spaces after its dots.
 QString kratke_datum(const QDate &datum);
 
 void zafixuj(const QDateTime &kdy, std::function<QString(const QDate &)> format_data = {});

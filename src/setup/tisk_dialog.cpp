@@ -1,32 +1,10 @@
 #include "setup/tisk_dialog.h"
 
 #include "shell/hostitel.h"
+#include "shell/preklad.h"
 
-#include <QCoreApplication>
-#include <QLibraryInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QTranslator>
-
-namespace
-{
-
-// Qt's dialog speaks Slovak like the rest of the program when Qt's translations are
-// installed; without them it stays in English.
-void nacti_preklad_dialogu()
-{
-    static bool nacteno = false;
-    if (nacteno)
-        return;
-    nacteno = true;
-    auto *preklad = new QTranslator(QCoreApplication::instance());
-    if (preklad->load(QStringLiteral("qtbase_sk"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(preklad);
-    else
-        delete preklad;
-}
-
-} // namespace
 
 qt_tiskovy_dialog_t::qt_tiskovy_dialog_t(QWidget *rodic) : rodic_(rodic) {}
 
@@ -37,7 +15,7 @@ bool qt_tiskovy_dialog_t::zobraz(QPrinter &tiskarna)
     QWidget *rodic = rodic_ ? rodic_->window() : hostitel::instance();
     if (rodic && rodic->graphicsProxyWidget())
         rodic = hostitel::instance();
-    nacti_preklad_dialogu();
+    nacti_preklad_qt();
     QPrintDialog dialog(&tiskarna, rodic);
     dialog.setWindowTitle(QStringLiteral("Tlač pracovných listov"));
     // The whole run is one document: no selection, page range or current page to pick.
