@@ -1,0 +1,52 @@
+// The built program itself, started as a school starts it (its own ORTANEL.INI beside it)
+// on a private 1024 × 768 X server, and driven from outside through the display alone: a
+// dictation from the title picture to the exit question, every sentence wrong. Afterwards
+// the data folder holds the visit's log record and its score table section byte for byte.
+#include "ocekavane_soubory.h"
+#include "pomoc/cesta_programu.h"
+#include "pomoc/vlastni_x.h"
+
+#include <QtTest>
+
+class tst_program : public QObject
+{
+    Q_OBJECT
+
+    const vlastni_x &x_;
+
+public:
+    explicit tst_program(const vlastni_x &x) : x_(x) {}
+
+private slots:
+    void diktat_bez_odpovedi()
+    {
+        if (!x_.bezi())
+            QSKIP(qPrintable(QStringLiteral("no X server: ") + x_.duvod()));
+        if (const QString proc = cesta_programu::chybi(); !proc.isEmpty())
+            QSKIP(qPrintable(proc));
+        const cesta_programu::vysledek_t v =
+            cesta_programu::projdi({0, QStringLiteral(ORTANEL_BUILD_DIR "/cesty/program")});
+        QVERIFY2(v.chyby.isEmpty(),
+                 qPrintable(v.chyby.join(u'\n') + QStringLiteral("\n") + QString::fromLocal8Bit(v.vystup)));
+        QCOMPARE(v.kod, 0);
+        QCOMPARE(v.spatnych_vet, 5);
+
+        const int znamka = znamka_podle_pasem(v.znamky, 0, 5);
+        QVERIFY(znamka >= 1 && znamka <= 5);
+        QCOMPARE(v.tabulka,
+                 radky_dat(QStringList{QStringLiteral("[9_1_CV]"), QStringLiteral("Jan Novak|0|5|%1").arg(znamka)} +
+                           QStringList(9, QStringLiteral("|0|0|0"))));
+        const QString rozdil = porovnej_log(v.log, {{QStringLiteral("Jan Novak"), 4, 1, 5, 0, 5, znamka}});
+        QVERIFY2(rozdil.isEmpty(), qPrintable(rozdil));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    vlastni_x x(QSize(1024, 768));
+    QCoreApplication aplikace(argc, argv);
+    tst_program test(x);
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_program.moc"

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The built program (build/ortanel-verbano2) as a pupil meets it, from outside: a copy of
+// it in a folder of its own beside its own ORTANEL.INI (the rendered media, a fresh data
+// folder with the built data files), started full screen on the X display that DISPLAY
+// names (vlastni_x) and driven through that display alone: xdotool's pointer and keys,
+// and photographs of the screen compared with the media's pictures.
+//
+// The way: title picture, "8. ročník", its first topic, 5 sentences, a dictation, the name
+// "Jan Novak"; every page checked with nothing typed, so every sentence is wrong; the
+// bubble of a wrong mark held and let go; continue to the results (the new row in red);
+// back to the set-up screen, back to the menu, exit with Yes (Tab and space on the
+// question, whose default is No).
+namespace cesta_programu
+{
+
+struct volby_t {
+    // Processor use measured for this long in each idle state (0: not at all).
+    int necinnost_ms = 0;
+    // Where the photographs of the steps go (NN_name.png); none when empty.
+    QString snimky;
+};
+
+struct necinnost_t {
+    QString stav; // "title picture's wait", "main menu", "set-up screen", "exercise page"
+    double procesor_ms = 0;
+    double cas_ms = 0;
+    double podil() const { return cas_ms > 0 ? 100.0 * procesor_ms / cas_ms : 0; }
+};
+
+struct vysledek_t {
+    // Steps that did not come about, in order; empty when the way went through.
+    QStringList chyby;
+    // The program's exit code; -1 when it did not end by itself.
+    int kod = -1;
+    // Peak resident memory of the program, in kB.
+    long spicka_kb = 0;
+    int stran = 0;
+    int spatnych_vet = 0;
+    QList<necinnost_t> necinnost;
+    // VYSLEDKY.DAT, TAB.DAT and ZNAMKY.DAT of the data folder afterwards.
+    QByteArray log, tabulka, znamky;
+    // What the program wrote on its standard output and error.
+    QByteArray vystup;
+};
+
+// What is missing for the way; empty when it can be gone.
+QString chybi();
+vysledek_t projdi(const volby_t &volby = {});
+
+} // namespace cesta_programu

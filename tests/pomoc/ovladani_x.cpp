@@ -1,0 +1,124 @@
+#include "pomoc/ovladani_x.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtMath>
+#include <algorithm>
+#include <cstdlib>
+
+namespace ovladani_x
+{
+
+namespace
+{
+
+bool xdotool(const QStringList &argumenty)
+{
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), argumenty);
+    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+}
+
+QStringList na_misto(QPoint kde)
+{
+    return {QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y())};
+}
+
+} // namespace
+
+QString chybi_nastroje()
+{
+    for (const char *nastroj : {"xdotool", "import"})
+        if (QStandardPaths::findExecutable(QLatin1String(nastroj)).isEmpty())
+            return QStringLiteral("%1 is not installed (scripts/zavislosti.sh)").arg(QLatin1String(nastroj));
+    return {};
+}
+
+bool najed(QPoint kde) { return xdotool(na_misto(kde)); }
+bool klikni(QPoint kde) { return xdotool(na_misto(kde) + QStringList{QStringLiteral("click"), QStringLiteral("1")}); }
+bool stiskni(QPoint kde)
+{
+    return xdotool(na_misto(kde) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")});
+}
+bool uvolni(QPoint kde) { return xdotool(na_misto(kde) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}); }
+
+bool pis(const QString &text)
+{
+    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
+}
+
+bool klavesa(const QString &nazev) { return xdotool({QStringLiteral("key"), nazev}); }
+
+QImage snimek()
+{
+    QProcess p;
+    // PPM: no compression to wait for.
+    p.start(QStringLiteral("import"),
+            {QStringLiteral("-silent"), QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("ppm:-")});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return {};
+    return QImage::fromData(p.readAllStandardOutput(), "PPM").convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace ovladani_x
+
+jeviste_na_obrazovce::jeviste_na_obrazovce(QSize obrazovka)
+    : meritko_(std::min(obrazovka.width() / 640.0, obrazovka.height() / 480.0)),
+      pocatek_((obrazovka.width() - 640 * meritko_) / 2, (obrazovka.height() - 480 * meritko_) / 2)
+{
+}
+
+QPoint jeviste_na_obrazovce::bod(QPoint na_jevisti) const
+{
+    // Near the stage pixel's top left: the host rounds a window position to the nearest
+    // stage pixel, so a point further right or down may land in the next one.
+    const QPointF p = pocatek_ + (QPointF(na_jevisti) + QPointF(0.25, 0.25)) * meritko_;
+    return QPoint(qFloor(p.x()), qFloor(p.y()));
+}
+
+QRect jeviste_na_obrazovce::obdelnik(const QRect &na_jevisti) const
+{
+    const QPointF a = pocatek_ + QPointF(na_jevisti.topLeft()) * meritko_;
+    const QPointF b =
+        pocatek_ + QPointF(na_jevisti.topLeft() + QPoint(na_jevisti.width(), na_jevisti.height())) * meritko_;
+    return QRect(QPoint(qCeil(a.x()), qCeil(a.y())), QPoint(qFloor(b.x()) - 1, qFloor(b.y()) - 1));
+}
+
+double jeviste_na_obrazovce::shoda(const QImage &snimek, const QImage &obrazek, QPoint kde, QRect vyrez) const
+{
+    if (snimek.isNull() || obrazek.isNull())
+        return 0;
+    if (vyrez.isNull())
+        vyrez = obrazek.rect();
+    vyrez &= obrazek.rect();
+    int porovnano = 0, shodnych = 0;
+    for (int y = vyrez.top(); y <= vyrez.bottom(); ++y)
+        for (int x = vyrez.left(); x <= vyrez.right(); ++x) {
+            const QRgb c = obrazek.pixel(x, y);
+            if ((c & 0xffffff) == 0xff00ff)
+                continue;
+            // The screen pixel under the stage pixel's centre.
+            const QPointF s = pocatek_ + (QPointF(kde + QPoint(x, y)) + QPointF(0.5, 0.5)) * meritko_;
+            const QPoint p(qFloor(s.x()), qFloor(s.y()));
+            if (!snimek.rect().contains(p))
+                continue;
+            const QRgb d = snimek.pixel(p);
+            ++porovnano;
+            shodnych += std::abs(qRed(c) - qRed(d)) <= 40 && std::abs(qGreen(c) - qGreen(d)) <= 40 &&
+                        std::abs(qBlue(c) - qBlue(d)) <= 40;
+        }
+    return porovnano ? double(shodnych) / porovnano : 0;
+}
+
+int jeviste_na_obrazovce::pocet_pixelu(const QImage &snimek, const QRect &na_jevisti,
+                                       const std::function<bool(QRgb)> &test) const
+{
+    const QRect r = obdelnik(na_jevisti) & snimek.rect();
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            n += test(snimek.pixel(x, y));
+    return n;
+}
+
+bool je_cervena(QRgb barva) { return qRed(barva) > 180 && qGreen(barva) < 90 && qBlue(barva) < 90; }
