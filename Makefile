@@ -23,9 +23,11 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# One PNG per screen state (tools/prohlidka) in $(BUILD)/tour.
+# One PNG per screen state and worksheet page (tools/prohlidka) in $(BUILD)/tour, shown
+# with captions by $(BUILD)/tour/index.html.
 tour: build
-	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour
+	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour >/dev/null
+	@echo "$(BUILD)/tour/index.html"
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \

@@ -1,5 +1,6 @@
 // ortanel_prohlidka OUTDIR [MEDIA]: the screenshot tour on the media folder MEDIA (the
-// build's own by default) and a throw-away data folder with the built data files.
+// build's own by default) and a throw-away data folder with the built data files; the
+// photographs and their index page index.html go to OUTDIR.
 #include "common/pismo.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/falesny_zvuk.h"
@@ -11,6 +12,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QTextStream>
+
+namespace
+{
+
+// The recording desktop, except that the exit question is the program's own message box,
+// so that the tour can photograph it.
+class platforma_prohlidky : public falesna_platforma
+{
+public:
+    bool otazka(const QString &text, const QString &titulek) override
+    {
+        falesna_platforma::otazka(text, titulek);
+        return skutecna_.otazka(text, titulek);
+    }
+
+private:
+    skutecna_platforma_t skutecna_;
+};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -41,7 +62,7 @@ int main(int argc, char *argv[])
     }
     instalace.zapis_ini({QStringLiteral("CD=") + media, QStringLiteral("HD=") + instalace.data()});
 
-    falesna_platforma platforma;
+    platforma_prohlidky platforma;
     platforma.ini = instalace.ini();
     falesny_zvuk zvuk;
     hostitel okno;
@@ -51,14 +72,18 @@ int main(int argc, char *argv[])
     prohlidka p(okno, slozka);
     try {
         spust_program(okno);
-        for (const cast_prohlidky *c : casti)
+        for (const cast_prohlidky *c : casti) {
+            p.oddil(c->nadpis);
             c->zastavky(p);
+        }
     } catch (const konec_programu &) {
         for (const auto &z : platforma.zpravy)
             err << z.titulek << ": " << z.text << "\n";
         err << "the program ended; is the media folder " << media << " complete? (make build)\n";
         return 1;
     }
+    if (!p.zapis_index())
+        err << "cannot write " << vystup.filePath(QStringLiteral("index.html")) << "\n";
     for (const QString &c : p.chyby())
         err << c << "\n";
     QTextStream out(stdout);

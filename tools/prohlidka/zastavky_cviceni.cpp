@@ -103,33 +103,38 @@ const cast_prohlidky cast(
     [](prohlidka &p) {
         const spolecny_stav_t volby = spolecny_stav;
         nahoda().zafixuj(20);
-        p.zastavka(QStringLiteral("cviceni_doplnovacka"), [&] {
-            // From the set-up screen's help picture and continue button.
-            p.klikni(QPoint(320, 240));
-            p.pockej(50);
-            p.najed(gn::pokracuj + QPoint(20, 10));
-            p.klikni(gn::pokracuj + QPoint(20, 10));
-            p.pockej(100);
-            if (!cviceni(p))
-                otevri(p, 3, 3, QStringLiteral("DOPLNOVACKA"), 10);
-            p.najed(QPoint(320, 476));
-        });
+        p.zastavka(QStringLiteral("cviceni_doplnovacka"),
+                   QStringLiteral("Fill-in exercise, first page, as the continue button opens it."), [&] {
+                       // From the set-up screen's help picture and continue button.
+                       p.klikni(QPoint(320, 240));
+                       p.pockej(50);
+                       p.najed(gn::pokracuj + QPoint(20, 10));
+                       p.klikni(gn::pokracuj + QPoint(20, 10));
+                       p.pockej(100);
+                       if (!cviceni(p))
+                           otevri(p, 3, 3, QStringLiteral("DOPLNOVACKA"), 10);
+                       p.najed(QPoint(320, 476));
+                   });
         if (!cviceni(p))
             return;
-        p.zastavka(QStringLiteral("cviceni_doplnovacka_odpovede"), [&] {
-            odpovez(p);
-            p.najed(gc::tlacitka[0].center());
-        });
-        p.zastavka(QStringLiteral("cviceni_doplnovacka_skontrolovana"), [&] { skontroluj(p); });
-        p.zastavka(QStringLiteral("cviceni_bublina"), [&] {
-            main_frm *s = cviceni(p);
-            for (int k = 1; s->check_mark(k); ++k)
-                if (s->check_mark(k)->isEnabled()) {
-                    p.stiskni(s->check_mark(k)->geometry().center());
-                    break;
-                }
-        });
-        p.zastavka(QStringLiteral("cviceni_dalsia_strana"), [&] {
+        p.zastavka(QStringLiteral("cviceni_doplnovacka_odpovede"),
+                   QStringLiteral("Gaps filled in, the last one wrong; the check button under the pointer."), [&] {
+                       odpovez(p);
+                       p.najed(gc::tlacitka[0].center());
+                   });
+        p.zastavka(QStringLiteral("cviceni_doplnovacka_skontrolovana"),
+                   QStringLiteral("Checked: a mark per sentence, the wrong gap in red, the continue button risen."),
+                   [&] { skontroluj(p); });
+        p.zastavka(QStringLiteral("cviceni_bublina"),
+                   QStringLiteral("The left button held on a wrong mark: the correct sentence in a bubble."), [&] {
+                       main_frm *s = cviceni(p);
+                       for (int k = 1; s->check_mark(k); ++k)
+                           if (s->check_mark(k)->isEnabled()) {
+                               p.stiskni(s->check_mark(k)->geometry().center());
+                               break;
+                           }
+                   });
+        p.zastavka(QStringLiteral("cviceni_dalsia_strana"), QStringLiteral("Continue: the second page."), [&] {
             main_frm *s = cviceni(p);
             for (int k = 1; s->check_mark(k); ++k)
                 if (s->check_mark(k)->isEnabled()) {
@@ -140,43 +145,55 @@ const cast_prohlidky cast(
             p.pockej(50);
         });
 
-        p.zastavka(QStringLiteral("cviceni_vyberovka"), [&] { otevri(p, 2, 2, QStringLiteral("VYBEROVKA"), 10); });
-        p.zastavka(QStringLiteral("cviceni_vyberovka_zoznam"), [&] {
-            main_frm *s = cviceni(p);
-            p.klikni(s->vyber_txt(1)->geometry().center());
-            const QRect seznam = s->vyber_lst(1)->geometry();
-            p.najed(QPoint(seznam.x() + 5, seznam.bottom() - 5));
-        });
-        p.zastavka(QStringLiteral("cviceni_vyberovka_skontrolovana"), [&] {
-            p.klikni(QPoint(320, 476));
-            odpovez(p);
-            skontroluj(p);
-        });
+        p.zastavka(QStringLiteral("cviceni_vyberovka"), QStringLiteral("Choice exercise before answering."),
+                   [&] { otevri(p, 2, 2, QStringLiteral("VYBEROVKA"), 10); });
+        p.zastavka(QStringLiteral("cviceni_vyberovka_zoznam"),
+                   QStringLiteral("A choice list open, the entry under the pointer highlighted."), [&] {
+                       main_frm *s = cviceni(p);
+                       p.klikni(s->vyber_txt(1)->geometry().center());
+                       const QRect seznam = s->vyber_lst(1)->geometry();
+                       p.najed(QPoint(seznam.x() + 5, seznam.bottom() - 5));
+                   });
+        p.zastavka(QStringLiteral("cviceni_vyberovka_skontrolovana"),
+                   QStringLiteral("Choice exercise answered (the last one wrong) and checked."), [&] {
+                       p.klikni(QPoint(320, 476));
+                       odpovez(p);
+                       skontroluj(p);
+                   });
 
-        p.zastavka(QStringLiteral("cviceni_diktat"), [&] {
-            otevri(p, 4, 1, QStringLiteral("DIKTAT"), 5);
-            odpovez(p);
-        });
-        p.zastavka(QStringLiteral("cviceni_diktat_skontrolovany"), [&] { skontroluj(p); });
+        p.zastavka(QStringLiteral("cviceni_diktat"),
+                   QStringLiteral("Dictation with every sentence typed, the last one wrong."), [&] {
+                       otevri(p, 4, 1, QStringLiteral("DIKTAT"), 5);
+                       odpovez(p);
+                   });
+        p.zastavka(QStringLiteral("cviceni_diktat_skontrolovany"), QStringLiteral("Dictation checked."),
+                   [&] { skontroluj(p); });
 
-        p.zastavka(QStringLiteral("cviceni_oprava"), [&] { otevri(p, 5, 2, QStringLiteral("OPRAVA"), 5); });
-        p.zastavka(QStringLiteral("cviceni_oprava_skontrolovana"), [&] {
-            odpovez(p);
-            skontroluj(p);
-        });
+        p.zastavka(QStringLiteral("cviceni_oprava"),
+                   QStringLiteral("Correction exercise: the sentences with their planted errors."),
+                   [&] { otevri(p, 5, 2, QStringLiteral("OPRAVA"), 5); });
+        p.zastavka(QStringLiteral("cviceni_oprava_skontrolovana"),
+                   QStringLiteral("Correction answered (the last one wrong) and checked."), [&] {
+                       odpovez(p);
+                       skontroluj(p);
+                   });
 
-        p.zastavka(QStringLiteral("cviceni_suhrnny_diktat"), [&] {
-            otevri(p, 1, 9, QStringLiteral("DIKTAT"), 10, 2);
-            main_frm *s = cviceni(p);
-            p.klikni(s->repro(1)->geometry().center());
-            p.klikni(s->repro(2)->geometry().center());
-            p.klikni(s->repro(2)->geometry().center());
-            p.najed(QPoint(320, 476));
-        });
-        p.zastavka(QStringLiteral("cviceni_napoveda"), [&] {
-            p.klikni(gc::help.center());
-            p.pockej(50);
-        });
+        p.zastavka(QStringLiteral("cviceni_suhrnny_diktat"),
+                   QStringLiteral(
+                       "Whole-text dictation with two plays a sentence: the counters after one play and after two."),
+                   [&] {
+                       otevri(p, 1, 9, QStringLiteral("DIKTAT"), 10, 2);
+                       main_frm *s = cviceni(p);
+                       p.klikni(s->repro(1)->geometry().center());
+                       p.klikni(s->repro(2)->geometry().center());
+                       p.klikni(s->repro(2)->geometry().center());
+                       p.najed(QPoint(320, 476));
+                   });
+        p.zastavka(QStringLiteral("cviceni_napoveda"),
+                   QStringLiteral("The exercise’s help picture (a click on the title tab)."), [&] {
+                       p.klikni(gc::help.center());
+                       p.pockej(50);
+                   });
 
         // Back to the set-up screen as the pupil left it.
         p.klikni(QPoint(320, 240));
@@ -189,6 +206,7 @@ const cast_prohlidky cast(
         spolecny_stav.druh_ulohy = volby.druh_ulohy;
         spolecny_stav.pocet_uloh = volby.pocet_uloh;
         spolecny_stav.limit_diktovani = volby.limit_diktovani;
-    });
+    },
+    QStringLiteral("Exercise screen"));
 
 } // namespace

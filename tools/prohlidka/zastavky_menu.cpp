@@ -6,7 +6,8 @@
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
 
-namespace {
+namespace
+{
 
 namespace menu = geometrie::menu;
 
@@ -23,21 +24,29 @@ const cast_prohlidky cast(
     10, [](hostitel &o) { o.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); }); },
     [](prohlidka &p) {
         // Right after start-up, before the activation's wait begins.
-        p.zastavka(QStringLiteral("titulek"), [] {});
-        p.zastavka(QStringLiteral("menu"), [&] {
+        p.zastavka(QStringLiteral("titulek"),
+                   QStringLiteral("Title picture right after start-up; a click opens the menu."),
+                   [] {});
+        p.zastavka(QStringLiteral("menu"), QStringLiteral("Main menu, no grade chosen yet."), [&] {
             p.klikni(QPoint(320, 240));
             p.pockej(50);
         });
-        p.zastavka(QStringLiteral("5_rocnik"), [&] { vyber_rocnik(p, 0); });
-        p.zastavka(QStringLiteral("8_rocnik"), [&] { vyber_rocnik(p, 3); });
-        p.zastavka(QStringLiteral("tema_pod_mysi"), [&] { p.najed(menu::tema(3, 2).center()); });
-        p.zastavka(QStringLiteral("autori"), [&] {
-            p.najed(QPoint(600, 300));
-            p.klikni(menu::autori.center());
-        });
+        p.zastavka(QStringLiteral("5_rocnik"), QStringLiteral("“5. ročník” chosen: its nine topics."),
+                   [&] { vyber_rocnik(p, 0); });
+        p.zastavka(QStringLiteral("8_rocnik"),
+                   QStringLiteral("“8. ročník” chosen: six topics; the chosen grade keeps its lit look."),
+                   [&] { vyber_rocnik(p, 3); });
+        p.zastavka(QStringLiteral("tema_pod_mysi"), QStringLiteral("A topic under the pointer."),
+                   [&] { p.najed(menu::tema(3, 2).center()); });
+        p.zastavka(QStringLiteral("autori"),
+                   QStringLiteral("Credits picture (“O programe”); a click returns to the menu."), [&] {
+                       p.najed(QPoint(600, 300));
+                       p.klikni(menu::autori.center());
+                   });
         // Back to the menu for the parts that follow.
         p.klikni(QPoint(320, 240));
         p.pockej(50);
-    });
+    },
+    QStringLiteral("Main menu"));
 
 } // namespace

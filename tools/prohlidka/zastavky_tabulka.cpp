@@ -67,12 +67,17 @@ const cast_prohlidky cast(
     },
     [](prohlidka &p) {
         priprav_cviceni();
-        p.zastavka(QStringLiteral("tabulka_pocas_cvicenia"), [&] { otevri_tabulku(p, 7, 1, false); });
-        p.zastavka(QStringLiteral("tabulka_po_cviceni"), [&] { otevri_tabulku(p, 16, 4, true); });
-        p.zastavka(QStringLiteral("tabulka_spat"), [&] {
+        p.zastavka(QStringLiteral("tabulka_pocas_cvicenia"),
+                   QStringLiteral("Score table visited in the middle of an exercise: no new row."),
+                   [&] { otevri_tabulku(p, 7, 1, false); });
+        p.zastavka(QStringLiteral("tabulka_po_cviceni"),
+                   QStringLiteral("After the last page: the new result in red at its place."),
+                   [&] { otevri_tabulku(p, 16, 4, true); });
+        p.zastavka(QStringLiteral("tabulka_spat"), QStringLiteral("The back button under the pointer."), [&] {
             p.najed(gt::zpet.center());
             p.pockej(50);
         });
-    });
+    },
+    QStringLiteral("Results screen"));
 
 } // namespace
