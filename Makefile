@@ -29,10 +29,10 @@ tour: build
 	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour >/dev/null
 	@echo "$(BUILD)/tour/index.html"
 
+# Every benchmark of bench/, summed up in one table (bench/souhrn.sh); each program's own
+# report goes to $(BUILD)/bench/log.
 bench: build
-	@for b in $(BUILD)/bench/bench_*; do \
-	  [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b" || exit 1; \
-	done
+	@./bench/souhrn.sh $(BUILD)
 
 # The Debian package $(BUILD)/ortanel-verbano2_<version>_<arch>.deb (docs/instalace.md).
 package: build

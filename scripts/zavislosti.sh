@@ -16,6 +16,8 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   # the installation's shared data folder (setfacl), checked by the installation tests
   acl
+  # make bench: instruction counts (callgrind)
+  valgrind
 )
 
 missing=()

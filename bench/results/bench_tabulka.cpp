@@ -1,5 +1,6 @@
 // Updating a score table of 1,496 lines (136 sections) as a finished exercise does: lock,
-// read, place the result, rewrite through a temporary file. Prints the time per update.
+// read, place the result, rewrite through a temporary file. Prints the time per update;
+// `bench_tabulka N` only makes N updates, for callgrind (jedna_uprava).
 #include "common/druhy.h"
 #include "common/soubory.h"
 #include "pomoc/instalace.h"
@@ -75,6 +76,22 @@ void vypis(const char *co, const souhrn_t &s)
                 s.nejvice, opakovani);
 }
 
+// The median for bench/souhrn.sh.
+void vypis_pro_souhrn(const char *klic, const souhrn_t &s)
+{
+    std::printf("#zmereno tabulka.%s_ms %.4f\n", klic, s.median);
+}
+
+// One update, kept out of line so that callgrind can count exactly the updates:
+//   valgrind --tool=callgrind --toggle-collect='*jedna_uprava*' bench_tabulka N
+[[gnu::noinline]] void jedna_uprava(spolecny_stav_t &stav, int i)
+{
+    stav.pocet_spravne = 30 + i % 7;
+    stav.pocet_spatne = i % 3;
+    if (nacti_tabulku(stav, 1).ulozeni != ulozeni_tabulky_t::ulozena)
+        std::abort();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -95,20 +112,28 @@ int main(int argc, char **argv)
                 static_cast<long long>(tabulka.count('\n')), pocet_sekci, static_cast<long long>(tabulka.size()));
 
     // Every share beats the section's tenth row (21 of 30), so every run rewrites the file.
-    const auto uprav = [&stav](int i) {
-        stav.pocet_spravne = 30 + i % 7;
-        stav.pocet_spatne = i % 3;
-        if (nacti_tabulku(stav, 1).ulozeni != ulozeni_tabulky_t::ulozena)
-            std::abort();
-    };
-    vypis("update of the table (lock, read, place, save):", zmer(cesta, tabulka, uprav));
+    if (argc > 1) {
+        const int n = std::max(1, QString::fromLocal8Bit(argv[1]).toInt());
+        for (int i = 0; i < n; ++i) {
+            zapis(cesta, tabulka);
+            jedna_uprava(stav, i);
+        }
+        std::printf("bench_tabulka: %d updates\n", n);
+        return 0;
+    }
+    const auto uprav = [&stav](int i) { jedna_uprava(stav, i); };
+    const souhrn_t upravy = zmer(cesta, tabulka, uprav);
+    vypis("update of the table (lock, read, place, save):", upravy);
+    vypis_pro_souhrn("uprava", upravy);
 
     const auto navsteva = [&stav](int i) {
         stav.pocet_spravne = 40 + i % 5;
         stav.pocet_spatne = 0;
         zpracuj_vysledky(stav);
     };
-    vypis("whole visit (mark, log record, table):", zmer(cesta, tabulka, navsteva));
+    const souhrn_t navstevy = zmer(cesta, tabulka, navsteva);
+    vypis("whole visit (mark, log record, table):", navstevy);
+    vypis_pro_souhrn("navsteva", navstevy);
 
     // The same work without the file system: check, find, place.
     zapis(cesta, tabulka);
@@ -120,6 +145,8 @@ int main(int argc, char **argv)
             std::abort();
         setrid_tabulku(t, t.najdi_sekci(hlavicka), radek_tabulky_t{stav.jmeno_zaka, 50 + i % 3, 0, 1});
     };
-    vypis("in memory only (check, find, place):", zmer(cesta, tabulka, v_pameti));
+    const souhrn_t v_pameti_jen = zmer(cesta, tabulka, v_pameti);
+    vypis("in memory only (check, find, place):", v_pameti_jen);
+    vypis_pro_souhrn("v_pameti", v_pameti_jen);
     return 0;
 }

@@ -88,5 +88,8 @@ int main(int argc, char *argv[])
     out << (postavena ? "built media folder\n" : "generated plain bitmaps (build the media for real ones)\n");
     out << radek("title picture's wait", titulek);
     out << radek("main menu idle", menu_v_klidu);
+    // For bench/souhrn.sh.
+    out << "#zmereno necinnost_offscreen.titulek " << titulek.podil() << "\n#zmereno necinnost_offscreen.menu "
+        << menu_v_klidu.podil() << "\n";
     return 0;
 }
