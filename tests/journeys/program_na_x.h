@@ -21,11 +21,11 @@
 #include "shell/start.h"
 #include "shell/ukazatel.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
