@@ -1,4 +1,3 @@
-#include "common/pismo.h"
 #include "exercise/main_frm.h"
 #include "results/frm_tabulka.h"
 #include "setup/frm_select.h"
@@ -14,7 +13,6 @@ int main(int argc, char *argv[])
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.ortanel.verbano2"));
-    zaregistruj_pisma();
     nacti_preklad_qt();
 
     hostitel okno;

@@ -59,7 +59,6 @@ int holy_program(int argc, char *argv[])
 int tento_program(int argc, char *argv[])
 {
     QApplication aplikace(argc, argv);
-    zaregistruj_pisma();
     mereni_platforma platforma(QDir::temp().filePath(QStringLiteral("ortanel-bench-%1.lock").arg(getpid())));
     nastav_platformu(&platforma);
     hostitel okno;

@@ -75,13 +75,11 @@ bool hl_menu::nacti_temata()
 {
     for (int r = 1; r <= pocet_rocniku; ++r) {
         for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-            for (int hover = 0; hover < 2; ++hover) {
-                const auto obrazek =
-                    nacti_bitmapu(QStringLiteral("GRAFIKA/SELECT/R_%1%2_%3.BMP").arg(r).arg(t).arg(hover));
-                if (!obrazek)
+            // Read now, decoded when the grade is first chosen.
+            for (int hover = 0; hover < 2; ++hover)
+                if (!temata_[r - 1][t - 1][hover].nacti(
+                        QStringLiteral("GRAFIKA/SELECT/R_%1%2_%3.BMP").arg(r).arg(t).arg(hover)))
                     return false;
-                temata_[r - 1][t - 1][hover] = *obrazek;
-            }
         }
     }
     return true;
@@ -130,7 +128,7 @@ const QImage &hl_menu::obrazek_tlacitka(int index, bool hover) const
 
 const QImage &hl_menu::obrazek_tematu(int rocnik, int tema, bool hover) const
 {
-    return temata_.at(rocnik - 1).at(tema - 1).at(hover ? 1 : 0);
+    return temata_.at(rocnik - 1).at(tema - 1).at(hover ? 1 : 0).obrazek();
 }
 
 zvukove_zarizeni &hl_menu::zvuk() { return zvuk_zdroj_->zarizeni(); }

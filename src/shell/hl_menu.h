@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/obrazky.h"
 #include "shell/obrazovka.h"
 
 #include <QImage>
@@ -74,7 +75,7 @@ private:
     std::array<QImage, pocet_tlacitek_hover> tlacitka_hover_;
     std::array<QImage, pocet_rocniku> tlacitka_normal_;
     // [grade 0..4][topic 0..8][normal, hover]
-    std::array<std::array<std::array<QImage, 2>, max_temat>, pocet_rocniku> temata_;
+    std::array<std::array<std::array<odlozena_bitmapa, 2>, max_temat>, pocet_rocniku> temata_;
 
     int zvoleny_rocnik_ = 0;
     int pocet_temat_ = 0;

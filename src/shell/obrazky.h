@@ -4,6 +4,10 @@
 #include <QString>
 #include <optional>
 
+// A picture file as a 32-bit image; empty optional when it cannot be read.
+std::optional<QImage> nacti_obrazek_souboru(const QString &cesta);
+std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty);
+
 // A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP");
 // empty optional when it cannot be read.
 std::optional<QImage> nacti_bitmapu(const QString &relativni);
@@ -11,6 +15,20 @@ std::optional<QImage> nacti_bitmapu(const QString &relativni);
 // The same for a screen that cannot go on without it: a bitmap that cannot be read is a
 // broken installation, reported with the installation message, and the program ends.
 QImage bitmapa(const QString &relativni);
+
+// A picture read at once and decoded when it is first shown: start-up keeps its check
+// (a file that cannot be read stops it) without spending its time on pictures the first
+// frame does not show. A file that turns out not to be a picture ends the program like
+// any unreadable bitmap.
+class odlozena_bitmapa {
+public:
+    bool nacti(const QString &relativni);
+    const QImage &obrazek() const;
+
+private:
+    mutable QByteArray bajty_;
+    mutable QImage obrazek_;
+};
 
 // Texts of the messages that end the program when its installation is broken.
 namespace hlasky {
