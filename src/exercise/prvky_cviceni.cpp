@@ -252,6 +252,11 @@ void seznam_vyberu::paintEvent(QPaintEvent *udalost)
         p.fillRect(viewport()->rect(), palette().color(QPalette::Base));
     }
     QListWidget::paintEvent(udalost);
+    // An outline drawn over the rows' edge, so that an open list lying over the next
+    // sentence reads as one list; a frame would move the rows the pointer is measured by.
+    QPainter p(viewport());
+    p.setPen(QColor(96, 118, 150));
+    p.drawRect(viewport()->rect().adjusted(0, 0, -1, -1));
 }
 
 std::optional<int> seznam_vyberu::radek(double y) const { return radek_seznamu(y, height(), count()); }

@@ -84,7 +84,9 @@ QImage tabulka(bool hover_zpet)
     kresleni::text(p, QRectF(283, 46, 260, 20), QStringLiteral("desať najlepších výsledkov"), pismo(14),
                    QColor(0xd6, 0xe3, 0xff), Qt::AlignLeft | Qt::AlignVCenter);
 
-    kresleni::text(p, QRectF(30, 96, 580, 22), QStringLiteral("Tvoj nový výsledok je v tabuľke vyznačený červenou."),
+    // The table is also shown in the middle of an exercise, when nothing is red yet.
+    kresleni::text(p, QRectF(30, 96, 580, 22),
+                   QStringLiteral("Ak sa po cvičení dostaneš medzi desať najlepších, tvoj výsledok bude červený."),
                    pismo(13), inkoust_jemny, Qt::AlignLeft | Qt::AlignVCenter);
     // Column heads over the label columns, on a band.
     const QRectF pas(20, 126, 600, 30);

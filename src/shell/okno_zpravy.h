@@ -1,0 +1,9 @@
+#pragma once
+
+#include "shell/platforma.h"
+
+class QMessageBox;
+
+// Gives a message box the program's look: white with a blue edge, the program's font,
+// rounded blue buttons and a drawn icon instead of the desktop's.
+void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona);
