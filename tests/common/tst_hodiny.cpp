@@ -1,9 +1,10 @@
-// The clock: the desktop's short date form as the results log uses it.
+// The clock: the desktop's short date form as the results log uses it, and a fixed clock.
 #include "common/hodiny.h"
 
 #include <QtTest>
 
-class tst_hodiny : public QObject {
+class tst_hodiny : public QObject
+{
     Q_OBJECT
 
 private slots:
