@@ -1,0 +1,314 @@
+// What a visit of the results decides, without the screen: the mark from the bands, the
+// log record byte for byte, and the score table placed and saved.
+#include "common/hodiny.h"
+#include "pomoc/instalace.h"
+#include "results/zaznam.h"
+#include "results/znamka.h"
+#include "soubory_vysledku.h"
+
+#include <QDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ulozeni_tabulky_t)
+
+namespace
+{
+
+const QString oddelovac(sirka_zaznamu, QLatin1Char('='));
+const QByteArray bezna_pasma = "90|100|1\r\n75|89|2\r\n50|74|3\r\n30|49|4\r\n0|29|5\r\n";
+
+// The shown rows as "name|correct|wrong|mark", and the place of the red one (0: none,
+// -1: places out of order or more than one red).
+QStringList zobrazene(const zobrazeni_tabulky_t &z)
+{
+    QStringList radky;
+    for (const radek_zobrazeni_t &r : z)
+        radky.append(sestav_radek(r.radek));
+    return radky;
+}
+int cerveny(const zobrazeni_tabulky_t &z)
+{
+    int misto = 0;
+    for (int k = 0; k < radku_sekce; ++k) {
+        if (z[k].poradi != k + 1 || (z[k].cerveny && misto))
+            return -1;
+        misto = z[k].cerveny ? k + 1 : misto;
+    }
+    return misto;
+}
+
+} // namespace
+
+class tst_vysledky : public QObject
+{
+    Q_OBJECT
+
+    docasna_instalace instalace_;
+    QString soubor(const char *nazev) const { return spoj_cestu(instalace_.data(), QLatin1String(nazev)); }
+
+private slots:
+    void init()
+    {
+        QVERIFY(QDir(instalace_.data()).removeRecursively());
+        QVERIFY(QDir().mkpath(instalace_.data()));
+    }
+    void cleanup() { hodiny::uvolni(); }
+
+    // ---- marks ----
+    void znamka_data()
+    {
+        QTest::addColumn<QByteArray>("pasma"); // null: no file
+        QTest::addColumn<int>("spravne");
+        QTest::addColumn<int>("spatne");
+        QTest::addColumn<bool>("hotovo");
+        QTest::addColumn<int>("znamka");
+        QTest::newRow("all right: upper bound 100") << bezna_pasma << 12 << 0 << true << 1;
+        QTest::newRow("all wrong: lower bound 0") << bezna_pasma << 0 << 7 << true << 5;
+        QTest::newRow("lower bound inclusive") << bezna_pasma << 9 << 1 << true << 1;
+        QTest::newRow("large counts keep their share") << bezna_pasma << 300 << 200 << true << 3;
+        QTest::newRow("shared bound: earlier line wins") << QByteArray("75|89|2\r\n50|75|3") << 3 << 1 << true << 2;
+        QTest::newRow("share in a gap") << QByteArray("90|100|1\r\n50|80|3") << 17 << 3 << true << 0;
+        QTest::newRow("decimal bound") << QByteArray("74.5|100|2\r\n0|74.4|4") << 149 << 51 << true << 2;
+        QTest::newRow("just below a decimal bound") << QByteArray("74.5|100|2\r\n0|74.4|4") << 148 << 52 << true << 4;
+        // 1 - 7/10 comes out a hair above 0.30; a share exactly on a bound still matches.
+        QTest::newRow("3 of 10 on an upper bound") << QByteArray("31|100|3\r\n0|30|5") << 3 << 7 << true << 5;
+        QTest::newRow("7 of 10 on a lower bound") << QByteArray("70|100|2\r\n0|69|5") << 7 << 3 << true << 2;
+        QTest::newRow("numbers read as far as numeric") << QByteArray("90 %|100%|1 (v\xfd"
+                                                                      "born\xfd)\r\n0|89.9x|3")
+                                                        << 10 << 0 << true << 1;
+        QTest::newRow("mark rounded") << QByteArray("0|100|2.6") << 1 << 1 << true << 3;
+        QTest::newRow("line without two separators passed over")
+            << QByteArray("known bands:\r\n90|100\r\n0|100|4") << 5 << 5 << true << 4;
+        QTest::newRow("unfinished") << bezna_pasma << 10 << 0 << false << 0;
+        QTest::newRow("finished without items") << bezna_pasma << 0 << 0 << true << 0;
+        QTest::newRow("no band file") << QByteArray() << 10 << 0 << true << 0;
+    }
+    void znamka()
+    {
+        QFETCH(QByteArray, pasma);
+        QFETCH(int, spravne);
+        QFETCH(int, spatne);
+        QFETCH(bool, hotovo);
+        QFETCH(int, znamka);
+        if (!pasma.isNull())
+            QVERIFY(zapis(soubor("ZNAMKY.DAT"), pasma));
+        QCOMPARE(vrat_znamku(doplnovacka(instalace_.data(), {}, spravne, spatne, hotovo)), znamka);
+    }
+
+    // ---- the log ----
+    void zaznam_data()
+    {
+        QTest::addColumn<QString>("jmeno");
+        QTest::addColumn<QTime>("cas");
+        QTest::addColumn<QString>("datum"); // the desktop's short date form
+        QTest::addColumn<int>("rocnik");
+        QTest::addColumn<int>("tema");
+        QTest::addColumn<QList<int>>("pocty"); // sentences, correct, wrong, mark
+        QTest::addColumn<QStringList>("radky");
+        const QString hra = QStringLiteral("Hra: 7. ročník - Čiarka medzi vetnými členmi");
+        const QString pocty =
+            QStringLiteral("Počet příkladů:  10       Správně:  8        Špatně:   2         Známka:  2");
+        QTest::newRow("9:05") << "Jana Nováková" << QTime(9, 5) << "5.12.2026" << 3 << 3 << QList<int>{10, 8, 2, 2}
+                              << QStringList{
+                                     "Jméno: Jana Nováková                         Datum:  5/12/2026   Čas:  9:05", hra,
+                                     pocty};
+        QTest::newRow("name of 40 characters, 14:30, log name of the topic")
+            << "Alžbeta Mária Kováčová-Šťastná z Podhory" << QTime(14, 30) << "05.12.2026" << 1 << 3
+            << QList<int>{10, 8, 2, 2}
+            << QStringList{"Jméno: Alžbeta Mária Kováčová-Šťastná z PodhoDatum: 05/12/2026   Čas: 14:30",
+                           "Hra: 5. ročník - Zemepisné mená", pocty};
+        QTest::newRow("empty name, mark 0, unknown topic")
+            << "" << QTime(0, 0) << "5.12.2026" << 2 << 9 << QList<int>{5, 0, 0, 0}
+            << QStringList{"Jméno:                                       Datum:  5/12/2026   Čas:  0:00", "",
+                           "Počet příkladů:  5        Správně:  0        Špatně:   0         Známka:  0"};
+        QTest::newRow("long fields are cut at their ends")
+            << "Ja|na\r\nNová" << QTime(9, 5) << "5. decembra 2026" << 3 << 3
+            << QList<int>{1234567890, 1234567890, 300, 5}
+            << QStringList{"Jméno: JanaNová                              Datum: 5/ decembra 2Čas:  9:05", hra,
+                           "Počet příkladů:  123456789Správně:  123456789Špatně:   300       Známka:  5"};
+    }
+    void zaznam()
+    {
+        QFETCH(QString, jmeno);
+        QFETCH(QTime, cas);
+        QFETCH(QString, datum);
+        QFETCH(int, rocnik);
+        QFETCH(int, tema);
+        QFETCH(QList<int>, pocty);
+        QFETCH(QStringList, radky);
+        hodiny::zafixuj(QDateTime(QDate(2026, 12, 5), cas), [datum](const QDate &) { return datum; });
+        spolecny_stav_t s = doplnovacka(instalace_.data(), jmeno, pocty[1], pocty[2]);
+        s.rocnik = rocnik;
+        s.tema = tema;
+        s.pocet_uloh = pocty[0];
+        QVERIFY(uloz_vysledky(s, pocty[3]));
+        QCOMPARE(obsah(soubor("VYSLEDKY.DAT")), jako_soubor(radky + QStringList{oddelovac}));
+        QVERIFY(obsah(soubor("VYSLEDKY.DAT")).startsWith("Jm\xe9no: ")); // Windows-1250
+    }
+
+    // Records are appended, the first on a line of its own after a log edited by hand.
+    void dva_zaznamy_za_sebou()
+    {
+        QVERIFY(zapis(soubor("VYSLEDKY.DAT"), "older record"));
+        const auto ve = [](int minuta) {
+            hodiny::zafixuj(QDateTime(QDate(2026, 12, 5), QTime(9, minuta)),
+                            [](const QDate &d) { return d.toString(QStringLiteral("d.M.yyyy")); });
+        };
+        ve(5);
+        QVERIFY(uloz_vysledky(doplnovacka(instalace_.data(), QStringLiteral("Peter"), 3, 1, false), 0));
+        ve(17);
+        QVERIFY(uloz_vysledky(doplnovacka(instalace_.data(), QStringLiteral("Peter"), 8, 2), 2));
+        const QString peter =
+            QStringLiteral("Jméno: Peter                                 Datum:  5/12/2026   Čas:  9:");
+        const QString hra = QStringLiteral("Hra: 7. ročník - Čiarka medzi vetnými členmi");
+        QCOMPARE(obsah(soubor("VYSLEDKY.DAT")),
+                 "older record\r\n" +
+                     jako_soubor({peter + "05", hra,
+                                  "Počet příkladů:  10       Správně:  3        Špatně:   1         Známka:  0",
+                                  oddelovac, peter + "17", hra,
+                                  "Počet příkladů:  10       Správně:  8        Špatně:   2         Známka:  2",
+                                  oddelovac}));
+    }
+
+    void necitelny_log_se_ohlasi()
+    {
+        QVERIFY(QDir(instalace_.data()).mkdir(QStringLiteral("VYSLEDKY.DAT")));
+        QVERIFY(!uloz_vysledky(doplnovacka(instalace_.data(), QStringLiteral("Eva"), 8, 2), 2));
+    }
+
+    // ---- the score table ----
+    void hlavicka_data()
+    {
+        QTest::addColumn<int>("rocnik");
+        QTest::addColumn<int>("tema");
+        QTest::addColumn<QString>("druh");
+        QTest::addColumn<QString>("hlavicka");
+        QTest::newRow("fill-in") << 3 << 3 << "DOPLNOVACKA"
+                                 << "[8_3_DJ]";
+        QTest::newRow("choice has no code") << 1 << 3 << "VYBEROVKA"
+                                            << "[6_3]";
+        QTest::newRow("dictation") << 1 << 3 << "DIKTAT"
+                                   << "[6_3_CV]";
+        QTest::newRow("correction, 9th grade") << 5 << 6 << "OPRAVA"
+                                               << "[10_6_OC]";
+    }
+    void hlavicka()
+    {
+        QFETCH(int, rocnik);
+        QFETCH(int, tema);
+        QFETCH(QString, druh);
+        QFETCH(QString, hlavicka);
+        QCOMPARE(hlavicka_sekce(rocnik, tema, druh), hlavicka);
+    }
+
+    void tabulka_data()
+    {
+        QTest::addColumn<QByteArray>("pred"); // null: no file
+        QTest::addColumn<int>("spravne");
+        QTest::addColumn<int>("spatne");
+        QTest::addColumn<bool>("hotovo");
+        QTest::addColumn<QStringList>("zobrazeno");
+        QTest::addColumn<int>("cerveny");
+        QTest::addColumn<ulozeni_tabulky_t>("ulozeni");
+        QTest::addColumn<QByteArray>("po"); // null: as before
+        using u = ulozeni_tabulky_t;
+        const QByteArray nic;
+        const QString dj = QStringLiteral("[8_3_DJ]");
+        const QStringList jina = sekce("[8_3_OC]", {"Ivo|3|0|1"});
+        // The section between two others, which must come back byte for byte.
+        const auto obal = [&](const QStringList &radky) {
+            return jako_soubor(sekce("[8_3_CV]", {"Žofia|3|0|1"}) + sekce(dj, radky) + sekce("[6_1]", {"Oto|2|2|3"}));
+        };
+        QTest::newRow("first result: no file") << nic << 8 << 2 << true << QStringList{"Nový|8|2|2"} << 1 << u::ulozena
+                                               << jako_soubor(sekce(dj, {"Nový|8|2|2"}));
+        QTest::newRow("first result: new section at the end")
+            << jako_soubor(jina) << 8 << 2 << true << QStringList{"Nový|8|2|2"} << 1 << u::ulozena
+            << jako_soubor(jina + sekce(dj, {"Nový|8|2|2"}));
+        QTest::newRow("unfinished: ten empty rows, nothing written")
+            << nic << 10 << 0 << false << QStringList() << 0 << u::nezmenena << nic;
+        QTest::newRow("unfinished: its section shown")
+            << obal({"Eva|5|0|1"}) << 10 << 0 << false << QStringList{"Eva|5|0|1"} << 0 << u::nezmenena << nic;
+
+        const QStringList tri = {"Adam|10|0|1", "Beta|8|2|2", "Cyril|4|1|2"};
+        QTest::newRow("1.0, 0.8, 0.8 and a new 0.8 go to row 4")
+            << obal(tri) << 16 << 4 << true << tri + QStringList{"Nový|16|4|2"} << 4 << u::ulozena
+            << obal(tri + QStringList{"Nový|16|4|2"});
+        const QStringList plna = {"A|10|0|1", "B|9|1|1", "C|8|2|2",  "D|8|2|2", "E|7|3|3",
+                                  "F|6|4|3",  "G|6|4|3", "H|11|9|3", "I|6|5|3", "J|5|5|3"};
+        QTest::newRow("full section ending in 0.5, a new 0.5 changes nothing")
+            << obal(plna) << 3 << 3 << true << plna << 0 << u::nezmenena << nic;
+        QStringList plna_nova = plna.mid(0, 4) + QStringList{"Nový|15|5|2"} + plna.mid(4, 5);
+        QTest::newRow("better result drops the tenth")
+            << obal(plna) << 15 << 5 << true << plna_nova << 5 << u::ulozena << obal(plna_nova);
+        const QStringList nula = {"Adam|5|5|3", "Beta|0|5|5", "Nový|0|4|2"};
+        QTest::newRow("a new 0 enters at the first empty row")
+            << obal(nula.mid(0, 2)) << 0 << 4 << true << nula << 3 << u::ulozena << obal(nula);
+        QTest::newRow("5 of 5 stands above 29 of 30")
+            << obal({"Eva|29|1|1"}) << 5 << 0 << true << QStringList{"Nový|5|0|2", "Eva|29|1|1"} << 1 << u::ulozena
+            << obal({"Nový|5|0|2", "Eva|29|1|1"});
+
+        // A damaged file stays as it was; the screen shows what can be read of the section.
+        QTest::newRow("damaged: section cut short by the next header")
+            << jako_soubor(QStringList{dj, "Adam|9|1|1", "|0|0|0"} + jina) << 10 << 0 << true
+            << QStringList{"Nový|10|0|2", "Adam|9|1|1"} << 1 << u::poskozena << nic;
+        QTest::newRow("damaged: a row with fewer than three separators elsewhere")
+            << jako_soubor(sekce(dj, {"Adam|9|1|1"}) + sekce("[6_1]", {"Eva|1|0"})) << 10 << 0 << true
+            << QStringList{"Nový|10|0|2", "Adam|9|1|1"} << 1 << u::poskozena << nic;
+        QTest::newRow("damaged: unreadable row in the section")
+            << jako_soubor(QStringList{dj, "Adam|9|1|1", "Beta 1 1 4"} + sekce({}).mid(3)) << 10 << 0 << true
+            << QStringList{"Nový|10|0|2", "Adam|9|1|1"} << 1 << u::poskozena << nic;
+    }
+    void tabulka()
+    {
+        QFETCH(QByteArray, pred);
+        QFETCH(int, spravne);
+        QFETCH(int, spatne);
+        QFETCH(bool, hotovo);
+        QFETCH(QStringList, zobrazeno);
+        QFETCH(int, cerveny);
+        QFETCH(ulozeni_tabulky_t, ulozeni);
+        QFETCH(QByteArray, po);
+        const QString tab = soubor("TAB.DAT");
+        if (!pred.isNull())
+            QVERIFY(zapis(tab, pred));
+
+        const vysledek_tabulky_t v = nacti_tabulku(doplnovacka(instalace_.data(), "Nový", spravne, spatne, hotovo), 2);
+
+        QCOMPARE(v.ulozeni, ulozeni);
+        QCOMPARE(zobrazene(v.zobrazeni), sekce({}, zobrazeno).mid(1));
+        QCOMPARE(::cerveny(v.zobrazeni), cerveny);
+        QCOMPARE(obsah(tab), po.isNull() ? (pred.isNull() ? QByteArray("<missing>") : pred) : po);
+        // No temporary file and no lock is left behind.
+        QCOMPARE(QDir(instalace_.data()).entryList(QDir::Files | QDir::Hidden),
+                 QFile::exists(tab) ? QStringList{"TAB.DAT"} : QStringList());
+    }
+
+    void necitelna_tabulka_zustane()
+    {
+        QVERIFY(QDir(instalace_.data()).mkdir(QStringLiteral("TAB.DAT")));
+        const vysledek_tabulky_t v = nacti_tabulku(doplnovacka(instalace_.data(), "Nový", 5, 1), 2);
+        QCOMPARE(v.ulozeni, ulozeni_tabulky_t::poskozena);
+        QCOMPARE(zobrazene(v.zobrazeni).first(), QStringLiteral("Nový|5|1|2"));
+        QVERIFY(QFileInfo(soubor("TAB.DAT")).isDir());
+    }
+
+    // 200 sections, far beyond the 1,500 lines the table once held; a name never breaks a row.
+    void velka_tabulka()
+    {
+        QStringList radky;
+        for (int t = 1; t <= 200; ++t)
+            radky += sekce(QStringLiteral("[%1_%2_DJ]").arg(t % 5 + 6).arg(t), {QStringLiteral("Ž%1|1|1|3").arg(t)});
+        QVERIFY(zapis(soubor("TAB.DAT"), jako_soubor(radky)));
+        spolecny_stav_t s = doplnovacka(instalace_.data(), QStringLiteral("Ja|na\r\nNo\nvá\u2028"), 4, 1);
+        s.rocnik = 4;
+        s.tema = 193;
+        QCOMPARE(nacti_tabulku(s, 2).ulozeni, ulozeni_tabulky_t::ulozena);
+        const qsizetype h = radky.indexOf(QStringLiteral("[9_193_DJ]"));
+        radky.insert(h + 1, QStringLiteral("JanaNová|4|1|2"));
+        radky.removeAt(h + 11);
+        QCOMPARE(obsah(soubor("TAB.DAT")), jako_soubor(radky));
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_vysledky)
+#include "tst_vysledky.moc"
