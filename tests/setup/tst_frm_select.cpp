@@ -1,6 +1,6 @@
 // The set-up screen under the pupil's mouse and keyboard: counts, kinds, help on start, the
 // name, the two sliding buttons, hover, the help picture, the way back to the menu and on
-// to the exercise, and what the screen shows at each step.
+// to the exercise, and what the screen shows at each step; then its rules without it.
 #include "common/geometrie.h"
 #include "common/katalog.h"
 #include "common/stav.h"
@@ -8,22 +8,25 @@
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc/instalace.h"
 #include "pomoc/mys.h"
+#include "setup/ciste_jmeno.h"
 #include "setup/frm_select.h"
 #include "setup/volby.h"
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <tuple>
+
+using volby::posun_t;
+using posuny_t = QList<posun_t>;
+Q_DECLARE_METATYPE(volby::stav_t)
 
 namespace
 {
@@ -242,67 +245,39 @@ private slots:
 
     void tiskni_podle_druhu_data()
     {
+        QTest::addColumn<int>("tema"); // of the 5th grade, or topic 2 of the 8th
         QTest::addColumn<QList<int>>("stisky");
         QTest::addColumn<bool>("vysunuto");
-        QTest::newRow("DOPLNOVACKA without count") << QList<int>{8} << false;
-        QTest::newRow("DOPLNOVACKA, then count") << QList<int>{8, 1} << true;
-        QTest::newRow("DOPLNOVACKA, count, DIKTAT") << QList<int>{8, 1, 6} << false;
-        QTest::newRow("DOPLNOVACKA, count, OPRAVA") << QList<int>{8, 1, 7} << true;
+        QTest::newRow("DOPLNOVACKA without count") << 2 << QList<int>{8} << false;
+        QTest::newRow("DOPLNOVACKA, then count") << 2 << QList<int>{8, 1} << true;
+        QTest::newRow("DOPLNOVACKA, count, DIKTAT") << 2 << QList<int>{8, 1, 6} << false;
+        QTest::newRow("DOPLNOVACKA, count, OPRAVA") << 2 << QList<int>{8, 1, 7} << true;
+        QTest::newRow("second-sample topic: OPRAVA without count") << 7 << QList<int>{7} << true;
+        QTest::newRow("second-sample topic: OPRAVA, DIKTAT") << 7 << QList<int>{7, 6} << false;
+        QTest::newRow("topic before it: OPRAVA without count") << 6 << QList<int>{7} << false;
     }
-    // The print button by kind; the kind chosen last shows chosen with its arrow and
-    // sample, the one before in its normal look; the button prints when out.
+    // The print button by kind, and on a second-sample topic before any count. The kind
+    // chosen last shows chosen with its arrow and its sample (the second variant on such
+    // a topic), the one before in its normal look; the button prints when out.
     void tiskni_podle_druhu()
     {
+        QFETCH(int, tema);
         QFETCH(QList<int>, stisky);
         QFETCH(bool, vysunuto);
+        const int rocnik = tema == 2 ? 4 : 1;
+        otevri(rocnik, tema);
         stiskni(stisky);
         const int druh = stisky.last() >= 6 ? stisky.last() : stisky.first();
         QVERIFY(ukazuje(volby::tlacitko_druhu(druh, true), gn::druh[druh - 6]));
-        if (druh != 8)
-            QVERIFY(ukazuje(volby::tlacitko_druhu(8, false), gn::druh[2]));
+        if (druh != stisky.first())
+            QVERIFY(ukazuje(volby::tlacitko_druhu(stisky.first(), false), gn::druh[stisky.first() - 6]));
         QVERIFY(ukazuje(volby::sipka_druhu(druh), gn::sipka_druhu));
-        QVERIFY(ukazuje(volby::ukazka(volby::druh(druh), 4, 2), gn::ukazka));
-        QCOMPARE(scr_->vysunuto_tiskni(), vysunuto);
+        QVERIFY(ukazuje(volby::ukazka(volby::druh(druh), rocnik, tema), gn::ukazka));
+        QCOMPARE(ukazuje(volby::ukazka(volby::druh(druh), 4, 2), gn::ukazka), tema != 7);
         over_tiskni(vysunuto);
         QVERIFY(!scr_->vysunuto_pokracuj());
         mys::klikni(scr_, gn::tiskni_ven + plne);
         QCOMPARE(tisku_, vysunuto ? 1 : 0);
-    }
-
-    void druha_ukazka_data()
-    {
-        QTest::addColumn<int>("tema");
-        QTest::addColumn<bool>("druha");
-        QTest::newRow("5. ročník, topic 7: second sample") << 7 << true;
-        QTest::newRow("5. ročník, topic 6") << 6 << false;
-    }
-    // On a second-sample topic a printable kind brings the print button out before any
-    // count is chosen; every kind's sample is the second variant.
-    void druha_ukazka()
-    {
-        QFETCH(int, tema);
-        QFETCH(bool, druha);
-        otevri(1, tema);
-        stiskni(7);
-        over_tiskni(druha);
-        QVERIFY(ukazuje(volby::ukazka(druh_t::oprava, 1, tema), gn::ukazka));
-        QCOMPARE(ukazuje(volby::ukazka(druh_t::oprava, 4, 2), gn::ukazka), !druha);
-        stiskni(6);
-        QVERIFY(ukazuje(volby::ukazka(druh_t::diktat, 1, tema), gn::ukazka));
-        QCOMPARE(ukazuje(volby::ukazka(druh_t::diktat, 4, 2), gn::ukazka), !druha);
-        QVERIFY(!scr_->vysunuto_tiskni());
-    }
-
-    // Help on start: on, then off with NAP_0; no slides.
-    void napoveda_na_zaciatku()
-    {
-        for (bool zapnuto : {true, false}) {
-            stiskni(10);
-            QCOMPARE(spolecny_stav.napoveda_na_zaciatku, zapnuto);
-            QVERIFY(ukazuje(volby::napoveda(zapnuto), gn::napoveda_prepinac));
-        }
-        QCOMPARE(kliku(), 2);
-        QVERIFY(!scr_->vysunuto_pokracuj() && !scr_->vysunuto_tiskni());
     }
 
     // Typing decides on the trimmed name, a press on the untrimmed one.
@@ -320,6 +295,11 @@ private slots:
         QVERIFY(!scr_->vysunuto_pokracuj());
         stiskni(9);
         over_pokracuj(true);
+        // Continue stores the name trimmed and shows the exercise.
+        mys::klikni(scr_, gn::pokracuj + plne);
+        QCOMPARE(spolecny_stav.jmeno_zaka, QString(""));
+        QCOMPARE(okno_->aktualni(), cviceni_);
+        QVERIFY(!scr_->plocha(11)->isEnabled());
     }
 
     // While a button slides, a press changes nothing (not even a click sound), a hover only
@@ -408,12 +388,18 @@ private slots:
         QVERIFY(ukazuje(pozadi(), QPoint(300, 200)));
     }
 
-    // Back: the menu shows and the screen is unloaded. A topic chosen again starts from
+    // Help on start: on, off with NAP_0, on. Back: the menu shows and the screen is
+    // unloaded. A topic chosen again starts from
     // nothing chosen: help on start off, both buttons in, areas 4 and 5 dead, area 3
     // widened over its number, nothing drawn over the background.
     void zpet_a_nove_tema()
     {
-        stiskni({3, 8, 10});
+        stiskni({3, 8});
+        for (bool zapnuto : {true, false, true}) {
+            stiskni(10);
+            QCOMPARE(spolecny_stav.napoveda_na_zaciatku, zapnuto);
+            QVERIFY(ukazuje(volby::napoveda(zapnuto), gn::napoveda_prepinac));
+        }
         napis(QStringLiteral("Eva"));
         QVERIFY(scr_->vysunuto_pokracuj() && scr_->vysunuto_tiskni());
         QPointer<frm_select> stara = scr_;
@@ -434,31 +420,6 @@ private slots:
         QCOMPARE(scr_->obraz(), cista);
         over_pokracuj(false);
         over_tiskni(false);
-    }
-
-    // Continue stores the name as the box holds it, pasted over two lines, trimmed, and
-    // shows the exercise; shown once more, the screen keeps its choices and takes its back
-    // area up again.
-    void pokracuj()
-    {
-        stiskni({2, 7, 10});
-        QGuiApplication::clipboard()->setText(QStringLiteral(" Ján\nNovák| "));
-        QTest::keyClick(scr_->jmeno_txt(), Qt::Key_V, Qt::ControlModifier);
-        zvuk_->vymaz_zaznam();
-        mys::klikni(scr_, gn::pokracuj + plne);
-        QCOMPARE(spolecny_stav.jmeno_zaka, QStringLiteral("Ján Novák"));
-        QCOMPARE(kliku(), 1);
-        QCOMPARE(okno_->aktualni(), cviceni_);
-        QVERIFY(!scr_->plocha(11)->isEnabled());
-        QTRY_COMPARE(cviceni_->aktivaci, 1);
-        QVERIFY(!jsou_presypaci_hodiny());
-
-        okno_->ukaz(obrazovka_id::frm_select, hostitel::potom_t::uvolni);
-        QTRY_VERIFY(scr_->plocha(11)->isEnabled());
-        QCOMPARE(spolecny_stav.pocet_uloh, 15);
-        QCOMPARE(spolecny_stav.druh_ulohy, QStringLiteral("OPRAVA"));
-        QVERIFY(spolecny_stav.napoveda_na_zaciatku);
-        QVERIFY(scr_->vysunuto_pokracuj() && scr_->vysunuto_tiskni());
     }
 
     // A slide takes one frame per row 25 ms apart, shows the face rising from the button's
@@ -517,6 +478,66 @@ private slots:
                 }
             }
         QVERIFY(platforma_->zpravy.isEmpty());
+    }
+    // The slide rules where the screen tests above do not reach: after a press, or (without
+    // a press) after the name changed.
+    void posuny_data()
+    {
+        QTest::addColumn<bool>("stisk");
+        QTest::addColumn<volby::stav_t>("vstup");
+        QTest::addColumn<posuny_t>("posuny");
+        const QString dj = QStringLiteral("DOPLNOVACKA"), cv = QStringLiteral("DIKTAT"),
+                      vj = QStringLiteral("VYBEROVKA");
+        const auto stav = [](int pocet, const QString &druh, const QString &jmeno, bool pokracuj = false,
+                             bool tiskni = false, int tema = 2) {
+            return volby::stav_t{tema == 2 ? 4 : 3, tema, pocet, druh, jmeno, pokracuj, tiskni};
+        };
+        QTest::newRow("continue already out") << true << stav(10, vj, "Jano", true) << posuny_t{};
+        QTest::newRow("both at once, continue first")
+            << true << stav(15, dj, "Eva") << posuny_t{posun_t::vytahni_pokracuj, posun_t::vytahni_tiskni};
+        QTest::newRow("print already out") << true << stav(5, dj, "", false, true) << posuny_t{};
+        QTest::newRow("choice withdraws print, continue stays")
+            << true << stav(20, vj, "Eva", true, true) << posuny_t{posun_t::zatahni_tiskni};
+        QTest::newRow("second-sample topic, dictation") << true << stav(0, cv, "", false, false, 6) << posuny_t{};
+        QTest::newRow("second-sample topic with count: one slide")
+            << true << stav(10, dj, "", false, false, 6) << posuny_t{posun_t::vytahni_tiskni};
+        QTest::newRow("name: more letters, already out") << false << stav(10, cv, "Ja", true) << posuny_t{};
+        QTest::newRow("name without a count") << false << stav(0, cv, "Jano") << posuny_t{};
+        QTest::newRow("name cleared without a kind") << false << stav(10, "", "", true) << posuny_t{};
+    }
+    void posuny()
+    {
+        QFETCH(bool, stisk);
+        QFETCH(volby::stav_t, vstup);
+        QFETCH(posuny_t, posuny);
+        const auto po_zmene = volby::posun_po_zmene_jmena(vstup);
+        QCOMPARE(stisk ? volby::posuny_po_stisku(vstup) : po_zmene ? posuny_t{*po_zmene} : posuny_t{}, posuny);
+    }
+
+    void jmeno_k_ulozeni_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ulozene");
+        QTest::addColumn<QString>("v_boxu");
+        const auto radek = [](const char *nazev, const QString &text, const QString &ulozene, const QString &v_boxu) {
+            QTest::newRow(nazev) << text << ulozene << v_boxu;
+        };
+        radek("spaces trimmed", "   Ján Novák  ", "Ján Novák", "   Ján Novák  ");
+        radek("column separator", "|A|B", "/A/B", "AB");
+        radek("line breaks become one space", "Ján\r\nNovák\n", "Ján Novák", "Ján Novák ");
+        radek("tab and unicode line separator", "Eva\tMária\u2028Kováčová", "Eva Mária Kováčová", "Eva Mária Kováčová");
+    }
+    // What is stored, and what the name box keeps of the same text typed or pasted.
+    void jmeno_k_ulozeni()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ulozene);
+        QFETCH(QString, v_boxu);
+        QCOMPARE(::jmeno_k_ulozeni(text), ulozene);
+        int kurzor = int(text.size());
+        QCOMPARE(validator_jmena().validate(text, kurzor), QValidator::Acceptable);
+        QCOMPARE(text, v_boxu);
+        QCOMPARE(kurzor, v_boxu.size());
     }
 };
 
