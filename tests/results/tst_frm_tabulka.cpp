@@ -83,13 +83,10 @@ private slots:
         const QImage obraz = scr->grab().toImage();
         QCOMPARE(obraz.pixel(0, 0), zalozka);
         QCOMPARE(obraz.pixel(geometrie::cviceni::zalozka.width(), 0), pozadi);
-    }
 
-    // A name wider than its column ends in an ellipsis inside it.
-    void dlouhe_jmeno()
-    {
-        const auto scr = otevri(QStringLiteral("Maximilián Ľudovít Šťastný-Dolnozemský z Horných Lehôt"));
-        const QLabel *l = scr->popisek(sloupec_t::jmeno, 0);
+        // A name wider than its column ends in an ellipsis inside it.
+        const auto dlouhe = otevri(QStringLiteral("Maximilián Ľudovít Šťastný-Dolnozemský z Horných Lehôt"));
+        const QLabel *l = dlouhe->popisek(sloupec_t::jmeno, 0);
         QVERIFY(l->text().startsWith(QStringLiteral("Maximilián Ľudovít")));
         QVERIFY(l->text().endsWith(QChar(0x2026)));
         QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());

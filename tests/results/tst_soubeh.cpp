@@ -10,7 +10,7 @@
 #include <QProcess>
 #include <QThread>
 #include <QtTest>
-#include <cstdio>
+#include <cstdlib>
 
 namespace
 {
@@ -56,12 +56,9 @@ int spust_zaka(const QString &data, int proces)
 int drz_zamek(const QString &data)
 {
     QLockFile zamek(spoj_cestu(data, QStringLiteral("TAB.DAT.lock")));
-    if (!zamek.lock())
-        return 1;
-    std::fputs("zamceno\n", stdout);
-    std::fflush(stdout);
-    QThread::sleep(60);
-    return 0;
+    if (zamek.lock())
+        std::_Exit(0);
+    return 1;
 }
 
 } // namespace
@@ -127,9 +124,6 @@ private slots:
         docasna_instalace instalace;
         QProcess drzitel;
         drzitel.start(QCoreApplication::applicationFilePath(), {QLatin1String(rezim_zamku), instalace.data()});
-        QVERIFY(drzitel.waitForReadyRead(10000));
-        QCOMPARE(drzitel.readAll(), QByteArray("zamceno\n"));
-        drzitel.kill();
         QVERIFY(drzitel.waitForFinished(10000));
         QVERIFY(QFile::exists(spoj_cestu(instalace.data(), QStringLiteral("TAB.DAT.lock"))));
         QElapsedTimer cas;
