@@ -1,21 +1,18 @@
 #pragma once
 
-// Shared by the exercise tests: exercises made of given lines, real content, widths in the
-// bundled page font.
+// Shared by the exercise model tests: exercises made of given lines, widths in the bundled
+// page font, and the text lines of a laid-out page.
 #include "common/nahoda.h"
-#include "common/soubory.h"
 #include "exercise/mira_textu.h"
 #include "exercise/rozvrzeni.h"
 
-#include <QDir>
-#include <QFile>
+#include <QMap>
 
 inline const sirka_textu_t &sirka_stranky()
 {
-    static const sirka_textu_t s = sirka_v_pismu_stranky();
-    return s;
+    static const sirka_textu_t sirka = sirka_v_pismu_stranky();
+    return sirka;
 }
-
 inline int sirka12(const QString &text) { return sirka_stranky()(text, 12); }
 
 // An exercise of the kind whose tasks are the lines in their order.
@@ -37,39 +34,11 @@ inline stranka_t rozvrhni(stav_cviceni_t &s, std::uint64_t seminko = 7)
 {
     nahoda_t generator;
     generator.zafixuj(seminko);
-    s.dalsi_prvek = 1;
     s.poloha_x = 46;
     s.poloha_y = 87;
     return zobraz_vybrane_radky(s, sirka_stranky(), generator);
 }
 
-// The sentence lines of a section of content/vety (header dropped).
-inline QStringList vety_obsahu(const QString &klic)
-{
-    QFile f(QStringLiteral(ORTANEL_SOURCE_DIR "/content/vety/%1.txt").arg(klic));
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
-    QStringList radky = QString::fromUtf8(f.readAll()).remove(u'\r').split(u'\n', Qt::SkipEmptyParts);
-    if (!radky.isEmpty())
-        radky.removeFirst();
-    return radky;
-}
-
-inline bool je_souvisla_sekce(const QString &klic)
-{
-    QFile f(QStringLiteral(ORTANEL_SOURCE_DIR "/content/vety/%1.txt").arg(klic));
-    return f.open(QIODevice::ReadOnly) && f.readLine().trimmed().endsWith("abc");
-}
-
-inline QStringList klice_obsahu()
-{
-    QStringList klice;
-    for (const QString &nazev : QDir(QStringLiteral(ORTANEL_SOURCE_DIR "/content/vety")).entryList({"*.txt"}))
-        klice.append(nazev.chopped(4));
-    return klice;
-}
-
-// The text runs of the page in order, and each one's line top.
 inline QList<kresba_t> texty(const stranka_t &s)
 {
     QList<kresba_t> vysledek;
@@ -79,11 +48,21 @@ inline QList<kresba_t> texty(const stranka_t &s)
     return vysledek;
 }
 
-inline QList<kresba_t> obrazky(const stranka_t &s)
+// The page's text lines by their top: the runs joined, where the line starts and ends.
+struct radek_t {
+    QString text;
+    int zacatek = 0;
+    int konec = 0;
+};
+inline QMap<int, radek_t> radky_textu(const stranka_t &s)
 {
-    QList<kresba_t> vysledek;
-    for (const kresba_t &k : s.kresby)
-        if (k.druh == kresba_t::druh_t::obrazek || k.druh == kresba_t::druh_t::obrazek_pruhledny)
-            vysledek.append(k);
-    return vysledek;
+    QMap<int, radek_t> radky;
+    for (const kresba_t &k : texty(s)) {
+        radek_t &r = radky[k.poloha.y()];
+        if (r.text.isEmpty())
+            r.zacatek = k.poloha.x();
+        r.text += k.text;
+        r.konec = k.poloha.x() + sirka_stranky()(k.text, k.body);
+    }
+    return radky;
 }
