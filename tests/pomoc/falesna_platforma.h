@@ -3,6 +3,7 @@
 #include "shell/platforma.h"
 
 #include <QList>
+#include <QWidget>
 #include <stdexcept>
 
 // Thrown where the program would end; tests catch it.
@@ -13,26 +14,46 @@ struct konec_programu : std::runtime_error {
 
 // A desktop that records what the program asked of it. Installs itself on construction
 // and restores the real one on destruction.
-class falesna_platforma : public platforma_t {
+class falesna_platforma : public platforma_t
+{
 public:
     struct zprava_t {
         QString text, titulek;
         ikona_t ikona;
     };
 
-    falesna_platforma();
-    ~falesna_platforma() override;
+    falesna_platforma() { nastav_platformu(this); }
+    ~falesna_platforma() override { nastav_platformu(nullptr); }
 
     bool zamkni_jedinou_instanci() override { return zamek_volny; }
     int twipu_na_pixel_x() override { return twipy_x; }
     int twipu_na_pixel_y() override { return twipy_y; }
     QString soubor_ini() override { return ini; }
-    void zprava(const QString &text, const QString &titulek, ikona_t ikona) override;
-    bool otazka(const QString &text, const QString &titulek) override;
+    void zprava(const QString &text, const QString &titulek, ikona_t ikona) override
+    {
+        zpravy.append({text, titulek, ikona});
+    }
+    bool otazka(const QString &text, const QString &titulek) override
+    {
+        otazky.append(text + QLatin1Char('|') + titulek);
+        return odpoved_ano;
+    }
     QSize velikost_displeje() override { return displej; }
     int hloubka_displeje() override { return hloubka; }
-    bool cela_obrazovka(QWidget *okno) override;
-    bool obnov_obrazovku(QWidget *okno) override;
+    bool cela_obrazovka(QWidget *okno) override
+    {
+        if (!povol_celou_obrazovku)
+            return false;
+        ++celych_obrazovek;
+        if (okno)
+            okno->show();
+        return true;
+    }
+    bool obnov_obrazovku(QWidget *) override
+    {
+        ++obnoveni;
+        return true;
+    }
 
     bool zamek_volny = true;
     int twipy_x = 15, twipy_y = 15;
@@ -40,7 +61,6 @@ public:
     QSize displej{1024, 768};
     int hloubka = 24;
     bool povol_celou_obrazovku = true;
-    bool povol_obnoveni = true;
     bool odpoved_ano = false;
 
     QList<zprava_t> zpravy;
@@ -49,5 +69,5 @@ public:
     int obnoveni = 0;
 
 protected:
-    void proved_konec(int kod) override;
+    void proved_konec(int kod) override { throw konec_programu(kod); }
 };

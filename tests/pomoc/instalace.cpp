@@ -6,7 +6,6 @@
 #include "data/kontejner.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -17,17 +16,11 @@ docasna_instalace::docasna_instalace()
     QDir().mkpath(data());
 }
 
-QString docasna_instalace::media() const { return dir_.filePath(QStringLiteral("media")); }
-QString docasna_instalace::data() const { return dir_.filePath(QStringLiteral("data")); }
-QString docasna_instalace::ini() const { return dir_.filePath(QStringLiteral("ORTANEL.INI")); }
-
 void docasna_instalace::zapis_ini(const QStringList &radky)
 {
     QFile f(ini());
     f.open(QIODevice::WriteOnly);
-    f.write("[VBN2]\r\n");
-    for (const QString &r : radky)
-        f.write(r.toUtf8() + "\r\n");
+    f.write("[VBN2]\r\n" + radky.join(QStringLiteral("\r\n")).toUtf8() + "\r\n");
 }
 
 void docasna_instalace::zapis_vychozi_ini()
@@ -52,48 +45,27 @@ void docasna_instalace::vytvor_bitmapu(const QString &relativni, int sirka, int 
 
 void docasna_instalace::vytvor_bitmapy_startu()
 {
-    vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"), 640, 480, 0xff204060u);
+    const QString s = QStringLiteral("GRAFIKA/SELECT/");
+    vytvor_bitmapu(s + QStringLiteral("BCKG.BMP"), 640, 480, 0xff204060u);
     for (int i = 1; i <= 5; ++i) {
-        vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/L_%1_0.BMP").arg(i), 297, 49, 0xff303030u);
-        vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/L_%1_1.BMP").arg(i), 297, 49, 0xffc0c000u);
-    }
-    vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/MKONEH.BMP"), 85, 77, 0xffc00000u);
-    for (int r = 1; r <= 5; ++r)
-        for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-            vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/R_%1%2_0.BMP").arg(r).arg(t), 213, 29, 0xff406080u);
-            vytvor_bitmapu(QStringLiteral("GRAFIKA/SELECT/R_%1%2_1.BMP").arg(r).arg(t), 213, 29, 0xff80a0c0u);
+        vytvor_bitmapu(s + QStringLiteral("L_%1_0.BMP").arg(i), 297, 49, 0xff303030u);
+        vytvor_bitmapu(s + QStringLiteral("L_%1_1.BMP").arg(i), 297, 49, 0xffc0c000u);
+        for (int t = 1; t <= katalog_temat::pocet_temat(i); ++t) {
+            vytvor_bitmapu(s + QStringLiteral("R_%1%2_0.BMP").arg(i).arg(t), 213, 29, 0xff406080u);
+            vytvor_bitmapu(s + QStringLiteral("R_%1%2_1.BMP").arg(i).arg(t), 213, 29, 0xff80a0c0u);
         }
+    }
+    vytvor_bitmapu(s + QStringLiteral("MKONEH.BMP"), 85, 77, 0xffc00000u);
     vytvor_bitmapu(QStringLiteral("GRAFIKA/TITLE.BMP"), 640, 480, 0xff008000u);
     vytvor_bitmapu(QStringLiteral("GRAFIKA/CREDITS.BMP"), 640, 480, 0xff800080u);
 }
 
-namespace {
-bool zkopiruj_strom(const QString &z, const QString &kam)
-{
-    if (!QFileInfo(z).isDir())
-        return false;
-    QDirIterator it(z, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString soubor = it.next();
-        const QString cil = kam + QLatin1Char('/') + QDir(z).relativeFilePath(soubor);
-        QDir().mkpath(QFileInfo(cil).path());
-        QFile::remove(cil);
-        if (!QFile::copy(soubor, cil))
-            return false;
-    }
-    return true;
-}
-} // namespace
-
-bool docasna_instalace::zkopiruj_postavena_media() { return zkopiruj_strom(postavena_media(), media()); }
-
 bool docasna_instalace::zkopiruj_postavena_data()
 {
     for (const char *nazev : {"VERBANO2.DAT", "VYJIMKY.DAT", "ZNAMKY.DAT"}) {
-        const QString z = spoj_cestu(postavena_data(), QLatin1String(nazev));
         const QString kam = spoj_cestu(data(), QLatin1String(nazev));
         QFile::remove(kam);
-        if (!QFile::copy(z, kam))
+        if (!QFile::copy(spoj_cestu(postavena_data(), QLatin1String(nazev)), kam))
             return false;
     }
     return true;
@@ -105,10 +77,6 @@ void docasna_instalace::zapis_data(const QString &nazev, const QStringList &radk
     f.open(QIODevice::WriteOnly);
     for (const QString &r : radky) {
         const QByteArray bajty = do_cp1250(r);
-        f.write(zakodovat ? zakoduj_radek(bajty) : bajty);
-        f.write("\r\n");
+        f.write((zakodovat ? zakoduj_radek(bajty) : bajty) + "\r\n");
     }
 }
-
-QString postavena_media() { return QStringLiteral(ORTANEL_BUILD_DIR "/media"); }
-QString postavena_data() { return QStringLiteral(ORTANEL_BUILD_DIR "/data"); }

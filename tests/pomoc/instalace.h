@@ -6,15 +6,15 @@
 
 // A throw-away installation for a test: a media folder, a data folder and an INI naming
 // them, all in a temporary folder that disappears with the object.
-class docasna_instalace {
+class docasna_instalace
+{
 public:
     docasna_instalace();
 
-    bool platna() const { return dir_.isValid(); }
     QString koren() const { return dir_.path(); }
-    QString media() const;
-    QString data() const;
-    QString ini() const;
+    QString media() const { return dir_.filePath(QStringLiteral("media")); }
+    QString data() const { return dir_.filePath(QStringLiteral("data")); }
+    QString ini() const { return dir_.filePath(QStringLiteral("ORTANEL.INI")); }
 
     // Writes ORTANEL.INI with the given lines under [VBN2].
     void zapis_ini(const QStringList &radky);
@@ -23,12 +23,10 @@ public:
     // Sets the shared state's folders to this installation.
     void pouzij() const;
 
-    // Plain-coloured bitmaps under the media folder, each of the given size.
+    // A plain-coloured bitmap under the media folder.
     void vytvor_bitmapu(const QString &relativni, int sirka, int vyska, unsigned barva = 0xff336699u);
     // Every bitmap that start-up loads.
     void vytvor_bitmapy_startu();
-    // Copies the built media folder (build/media) when it exists; false otherwise.
-    bool zkopiruj_postavena_media();
     // Copies the built data files (build/data: VERBANO2.DAT, VYJIMKY.DAT, ZNAMKY.DAT).
     bool zkopiruj_postavena_data();
 
@@ -40,5 +38,5 @@ private:
 };
 
 // The build tree's own installation folders.
-QString postavena_media();
-QString postavena_data();
+inline QString postavena_media() { return QStringLiteral(ORTANEL_BUILD_DIR "/media"); }
+inline QString postavena_data() { return QStringLiteral(ORTANEL_BUILD_DIR "/data"); }
