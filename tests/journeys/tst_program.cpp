@@ -1,5 +1,6 @@
 // The built program itself, started as a school starts it (its own ORTANEL.INI beside it)
-// on a private 1024 × 768 X server, and driven from outside through the display alone: a
+// on a private 1280 × 960 X server, full screen at twice the size, and driven from outside
+// through the display alone: its hit areas clicked and a name typed at that scale, a
 // dictation from the title picture to the exit question, every sentence wrong. Afterwards
 // the data folder holds the visit's log record and its score table section byte for byte.
 #include "ocekavane_soubory.h"
@@ -24,18 +25,13 @@ private slots:
             QSKIP(qPrintable(QStringLiteral("no X server: ") + x_.duvod()));
         if (const QString proc = cesta_programu::chybi(); !proc.isEmpty())
             QSKIP(qPrintable(proc));
-        const cesta_programu::vysledek_t v =
-            cesta_programu::projdi({0, QStringLiteral(ORTANEL_BUILD_DIR "/cesty/program")});
-        QVERIFY2(v.chyby.isEmpty(),
-                 qPrintable(v.chyby.join(u'\n') + QStringLiteral("\n") + QString::fromLocal8Bit(v.vystup)));
+        const auto v = cesta_programu::projdi({0, QStringLiteral(ORTANEL_BUILD_DIR "/cesty/program")});
+        QVERIFY2(v.chyby.isEmpty(), qPrintable(v.chyby.join(u'\n') + u'\n' + QString::fromLocal8Bit(v.vystup)));
         QCOMPARE(v.kod, 0);
-        QCOMPARE(v.spatnych_vet, 5);
-
         const int znamka = znamka_podle_pasem(v.znamky, 0, 5);
         QVERIFY(znamka >= 1 && znamka <= 5);
-        QCOMPARE(v.tabulka,
-                 radky_dat(QStringList{QStringLiteral("[9_1_CV]"), QStringLiteral("Jan Novak|0|5|%1").arg(znamka)} +
-                           QStringList(9, QStringLiteral("|0|0|0"))));
+        QCOMPARE(v.tabulka, radky_dat(QStringList{"[9_1_CV]", QStringLiteral("Jan Novak|0|5|%1").arg(znamka)} +
+                                      QStringList(9, QStringLiteral("|0|0|0"))));
         const QString rozdil = porovnej_log(v.log, {{QStringLiteral("Jan Novak"), 4, 1, 5, 0, 5, znamka}});
         QVERIFY2(rozdil.isEmpty(), qPrintable(rozdil));
     }
@@ -43,7 +39,7 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    vlastni_x x(QSize(1024, 768));
+    vlastni_x x(QSize(1280, 960));
     QCoreApplication aplikace(argc, argv);
     tst_program test(x);
     return QTest::qExec(&test, argc, argv);

@@ -12,10 +12,9 @@
 // and photographs of the screen compared with the media's pictures.
 //
 // The way: title picture, "8. ročník", its first topic, 5 sentences, a dictation, the name
-// "Jan Novak"; every page checked with nothing typed, so every sentence is wrong; the
-// bubble of a wrong mark held and let go; continue to the results (the new row in red);
-// back to the set-up screen, back to the menu, exit with Yes (Tab and space on the
-// question, whose default is No).
+// "Jan Novak"; every page checked with nothing typed, so every sentence is wrong; continue
+// to the results (the new row in red); back to the set-up screen, back to the menu, exit
+// with Yes (Tab and space on the question, whose default is No).
 namespace cesta_programu
 {
 
@@ -40,13 +39,10 @@ struct vysledek_t {
     int kod = -1;
     // Peak resident memory of the program, in kB.
     long spicka_kb = 0;
-    int stran = 0;
-    int spatnych_vet = 0;
     QList<necinnost_t> necinnost;
-    // VYSLEDKY.DAT, TAB.DAT and ZNAMKY.DAT of the data folder afterwards.
-    QByteArray log, tabulka, znamky;
-    // What the program wrote on its standard output and error.
-    QByteArray vystup;
+    // VYSLEDKY.DAT, TAB.DAT and ZNAMKY.DAT of the data folder afterwards, and what the
+    // program wrote on its standard output and error.
+    QByteArray log, tabulka, znamky, vystup;
 };
 
 // What is missing for the way; empty when it can be gone.

@@ -3,28 +3,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtMath>
-#include <algorithm>
-#include <cstdlib>
 
 namespace ovladani_x
 {
-
-namespace
-{
-
-bool xdotool(const QStringList &argumenty)
-{
-    QProcess p;
-    p.start(QStringLiteral("xdotool"), argumenty);
-    return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-QStringList na_misto(QPoint kde)
-{
-    return {QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y())};
-}
-
-} // namespace
 
 QString chybi_nastroje()
 {
@@ -34,19 +15,33 @@ QString chybi_nastroje()
     return {};
 }
 
-bool najed(QPoint kde) { return xdotool(na_misto(kde)); }
-bool klikni(QPoint kde) { return xdotool(na_misto(kde) + QStringList{QStringLiteral("click"), QStringLiteral("1")}); }
-bool stiskni(QPoint kde)
+bool xdotool(const QStringList &argumenty, int ms)
 {
-    return xdotool(na_misto(kde) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")});
+    QProcess p;
+    p.start(QStringLiteral("xdotool"), argumenty);
+    const bool hotovo = p.waitForFinished(ms) && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
+    p.kill();
+    p.waitForFinished(1000);
+    return hotovo;
 }
-bool uvolni(QPoint kde) { return xdotool(na_misto(kde) + QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}); }
 
+namespace
+{
+bool mys(QPoint kde, const QStringList &potom = {})
+{
+    return xdotool(QStringList{QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y())} +
+                   potom);
+}
+} // namespace
+
+bool najed(QPoint kde) { return mys(kde); }
+bool klikni(QPoint kde) { return mys(kde, {QStringLiteral("click"), QStringLiteral("1")}); }
+bool stiskni(QPoint kde) { return mys(kde, {QStringLiteral("mousedown"), QStringLiteral("1")}); }
+bool uvolni(QPoint kde) { return mys(kde, {QStringLiteral("mouseup"), QStringLiteral("1")}); }
 bool pis(const QString &text)
 {
     return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
 }
-
 bool klavesa(const QString &nazev) { return xdotool({QStringLiteral("key"), nazev}); }
 
 QImage snimek()
@@ -76,31 +71,17 @@ QPoint jeviste_na_obrazovce::bod(QPoint na_jevisti) const
     return QPoint(qFloor(p.x()), qFloor(p.y()));
 }
 
-QRect jeviste_na_obrazovce::obdelnik(const QRect &na_jevisti) const
-{
-    const QPointF a = pocatek_ + QPointF(na_jevisti.topLeft()) * meritko_;
-    const QPointF b =
-        pocatek_ + QPointF(na_jevisti.topLeft() + QPoint(na_jevisti.width(), na_jevisti.height())) * meritko_;
-    return QRect(QPoint(qCeil(a.x()), qCeil(a.y())), QPoint(qFloor(b.x()) - 1, qFloor(b.y()) - 1));
-}
-
 double jeviste_na_obrazovce::shoda(const QImage &snimek, const QImage &obrazek, QPoint kde, QRect vyrez) const
 {
-    if (snimek.isNull() || obrazek.isNull())
-        return 0;
-    if (vyrez.isNull())
-        vyrez = obrazek.rect();
-    vyrez &= obrazek.rect();
+    vyrez = (vyrez.isNull() ? obrazek.rect() : vyrez) & obrazek.rect();
     int porovnano = 0, shodnych = 0;
     for (int y = vyrez.top(); y <= vyrez.bottom(); ++y)
         for (int x = vyrez.left(); x <= vyrez.right(); ++x) {
             const QRgb c = obrazek.pixel(x, y);
-            if ((c & 0xffffff) == 0xff00ff)
-                continue;
             // The screen pixel under the stage pixel's centre.
             const QPointF s = pocatek_ + (QPointF(kde + QPoint(x, y)) + QPointF(0.5, 0.5)) * meritko_;
             const QPoint p(qFloor(s.x()), qFloor(s.y()));
-            if (!snimek.rect().contains(p))
+            if ((c & 0xffffff) == 0xff00ff || !snimek.rect().contains(p))
                 continue;
             const QRgb d = snimek.pixel(p);
             ++porovnano;
@@ -113,12 +94,15 @@ double jeviste_na_obrazovce::shoda(const QImage &snimek, const QImage &obrazek, 
 int jeviste_na_obrazovce::pocet_pixelu(const QImage &snimek, const QRect &na_jevisti,
                                        const std::function<bool(QRgb)> &test) const
 {
-    const QRect r = obdelnik(na_jevisti) & snimek.rect();
+    // The screen pixels wholly inside the stage rectangle.
+    const QPointF a = pocatek_ + QPointF(na_jevisti.topLeft()) * meritko_;
+    const QPointF b =
+        pocatek_ + QPointF(na_jevisti.topLeft() + QPoint(na_jevisti.width(), na_jevisti.height())) * meritko_;
+    const QRect r =
+        QRect(QPoint(qCeil(a.x()), qCeil(a.y())), QPoint(qFloor(b.x()) - 1, qFloor(b.y()) - 1)) & snimek.rect();
     int n = 0;
     for (int y = r.top(); y <= r.bottom(); ++y)
         for (int x = r.left(); x <= r.right(); ++x)
             n += test(snimek.pixel(x, y));
     return n;
 }
-
-bool je_cervena(QRgb barva) { return qRed(barva) > 180 && qGreen(barva) < 90 && qBlue(barva) < 90; }

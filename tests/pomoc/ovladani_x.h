@@ -15,6 +15,8 @@ namespace ovladani_x
 
 // What is missing for driving the display; empty when everything is there.
 QString chybi_nastroje();
+// Runs xdotool with the arguments; true when it succeeded within the time.
+bool xdotool(const QStringList &argumenty, int ms = 10000);
 
 // Points are pixels of the screen.
 bool najed(QPoint kde);
@@ -38,11 +40,8 @@ class jeviste_na_obrazovce
 public:
     explicit jeviste_na_obrazovce(QSize obrazovka);
 
-    qreal meritko() const { return meritko_; }
     // The screen pixel that shows the stage pixel.
     QPoint bod(QPoint na_jevisti) const;
-    // The screen pixels that show the stage rectangle.
-    QRect obdelnik(const QRect &na_jevisti) const;
 
     // Share (0..1) of the picture's pixels placed at `kde` on the stage that the
     // screenshot shows in their colour (within a small tolerance: the scaling blends
@@ -58,4 +57,4 @@ private:
 };
 
 // Text in the table's red (255, 0, 0), blended at its edges.
-bool je_cervena(QRgb barva);
+inline bool je_cervena(QRgb barva) { return qRed(barva) > 180 && qGreen(barva) < 90 && qBlue(barva) < 90; }
