@@ -52,7 +52,7 @@ public:
     bool obnov_obrazovku(QWidget *) override
     {
         ++obnoveni;
-        return true;
+        return povol_obnoveni;
     }
 
     bool zamek_volny = true;
@@ -61,6 +61,7 @@ public:
     QSize displej{1024, 768};
     int hloubka = 24;
     bool povol_celou_obrazovku = true;
+    bool povol_obnoveni = true;
     bool odpoved_ano = false;
 
     QList<zprava_t> zpravy;

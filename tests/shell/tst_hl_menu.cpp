@@ -316,21 +316,48 @@ private slots:
         QVERIFY(menu_->isVisible() && !okno_->najdi(obrazovka_id::frm_select));
     }
 
-    // No leaves the menu as it was, without the exit highlight.
-    void konec_ne()
+    void konec_data()
     {
+        QTest::addColumn<bool>("ano");
+        QTest::addColumn<bool>("obnoveno"); // the display given back
+        QTest::addColumn<int>("kod");       // -1: the program goes on
+        QTest::newRow("No leaves the menu as it was, without the exit highlight") << false << true << -1;
+        QTest::newRow("Yes gives the display back and ends") << true << true << 0;
+        QTest::newRow("Yes, but the display is not given back") << true << false << 1;
+    }
+    void konec()
+    {
+        QFETCH(bool, ano);
+        QFETCH(bool, obnoveno);
         odkryj_menu();
         vyber_rocnik(2);
         mys::najed(menu_, holy_podklad);
         const QImage pred = menu_->grab().toImage();
+        platforma_->odpoved_ano = ano;
+        platforma_->povol_obnoveni = obnoveno;
         mys::najed(menu_, menu::plochy[5].center());
-        mys::klikni(menu_, menu::plochy[5].center());
+        QCOMPARE(pixel(menu::hover[5] + QPoint(2, 2)), konec_hover);
+        int kod = -1;
+        try {
+            emit menu_->plocha(5)->stisk(Qt::LeftButton, QPoint(5, 5));
+        } catch (const konec_programu &k) {
+            kod = k.kod;
+        }
+        QTEST(kod, "kod");
         QCOMPARE(platforma_->otazky, QList<QString>{QStringLiteral("Naozaj chceš ukončiť tento program?|Otázka")});
-        QCOMPARE(platforma_->obnoveni, 0);
+        QCOMPARE(platforma_->obnoveni, int(ano));
         QCOMPARE(zvuk_->prehrano(klik), 2);
-        QCOMPARE(zvyraznenych(), 0);
-        QCOMPARE(menu_->zvoleny_rocnik(), 2);
-        QCOMPARE(menu_->grab().toImage(), pred);
+        QCOMPARE(platforma_->zpravy.size(), int(!obnoveno));
+        if (!obnoveno) {
+            QCOMPARE(platforma_->zpravy[0].text, hlasky::nelze_obnovit);
+            QCOMPARE(platforma_->zpravy[0].titulek, QStringLiteral("Systémová chyba"));
+            QCOMPARE(platforma_->zpravy[0].ikona, platforma_t::ikona_t::zadna);
+        }
+        if (!ano) {
+            QCOMPARE(zvyraznenych(), 0);
+            QCOMPARE(menu_->zvoleny_rocnik(), 2);
+            QCOMPARE(menu_->grab().toImage(), pred);
+        }
     }
 
     // The credits picture covers the menu until a click; without it the installation is

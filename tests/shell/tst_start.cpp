@@ -1,14 +1,21 @@
-// Start-up: every row of its failure table, and the state a successful start leaves.
+// Start-up and the real platform beneath it: every row of start-up's failure table and the
+// state a successful start leaves; reading ORTANEL.INI (trimmed values, "ERROR" for
+// anything missing, the 254-character limit); the single-instance lock (a second copy is
+// refused, a crashed one's lock is not).
 #include "common/stav.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/instalace.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
+#include "shell/ini.h"
 #include "shell/obrazky.h"
 #include "shell/start.h"
+#include "shell/ukazatel.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <unistd.h>
 
 using ikona_t = platforma_t::ikona_t;
 
@@ -19,6 +26,15 @@ class tst_start : public QObject
     std::unique_ptr<falesna_platforma> platforma_;
     std::unique_ptr<docasna_instalace> instalace_;
     std::unique_ptr<hostitel> okno_;
+    QTemporaryDir dir_;
+
+    QString zapis(const QString &nazev, const QByteArray &obsah)
+    {
+        QFile f(dir_.filePath(nazev));
+        f.open(QIODevice::WriteOnly);
+        f.write(obsah);
+        return f.fileName();
+    }
 
     // Start-up on a complete installation whose INI holds the lines (%M and %D stand for
     // its folders); the exit code, or -1 when the program runs on.
@@ -55,37 +71,14 @@ private slots:
     void cleanup()
     {
         okno_.reset();
-        while (QApplication::overrideCursor())
-            QApplication::restoreOverrideCursor();
+        obnov_ukazatel();
         platforma_.reset();
         instalace_.reset();
     }
 
-    // Values with spaces around them; neither the exceptions, the table nor the log is
-    // needed to start.
-    void uspesny_start()
-    {
-        platforma_->displej = QSize(1280, 1024);
-        platforma_->hloubka = 16;
-        spolecny_stav.napoveda_na_zaciatku = true;
-        QCOMPARE(spust({QStringLiteral("CD =  %M  "), QStringLiteral("HD=   %D")}), -1);
-        QVERIFY(platforma_->zpravy.isEmpty());
-        QCOMPARE(spolecny_stav.adresar_media, instalace_->media());
-        QCOMPARE(spolecny_stav.adresar_dat, instalace_->data());
-        QCOMPARE(QSize(spolecny_stav.puvodni_sirka, spolecny_stav.puvodni_vyska), QSize(1280, 1024));
-        QCOMPARE(spolecny_stav.puvodni_hloubka, 16);
-        QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
-        QCOMPARE(platforma_->celych_obrazovek, 1);
-        auto *menu = qobject_cast<hl_menu *>(okno_->aktualni());
-        QVERIFY(menu && menu->titulek_viditelny());
-        QCOMPARE(okno_->windowTitle(), QStringLiteral("Ortanel - Verbano 2"));
-        QCOMPARE(menu->obrazek_tematu(5, 6, true).size(), QSize(213, 29));
-        // The hourglass lasts until the menu's activation.
-        QVERIFY(QApplication::overrideCursor());
-        QTRY_VERIFY(!QApplication::overrideCursor());
-    }
-
-    void selhani_data()
+    // Every failure shows its message and ends (or, for full screen, goes on in a window);
+    // a start without failure leaves the shared state filled and the title shown.
+    void start_data()
     {
         QTest::addColumn<QStringList>("ini");
         QTest::addColumn<QString>("smazat"); // under the installation's folder
@@ -99,6 +92,7 @@ private slots:
                               const QString &text, int celych = 0, QSize twipy = {15, 15}, bool zamek = true) {
             QTest::newRow(nazev) << ini << smazat << twipy << zamek << kod << text << celych;
         };
+        radek("values with spaces around them", {"CD =  %M  ", "HD=   %D"}, "", -1, "", 1);
         radek("second copy", ok, "", 0, "", 0, {15, 15}, false);
         radek("120 dpi", ok, "", 1, hlasky::male_fonty, 0, {12, 12});
         radek("only vertical differs", ok, "", 1, hlasky::male_fonty, 0, {15, 12});
@@ -114,7 +108,7 @@ private slots:
         radek("title", ok, "media/GRAFIKA/TITLE.BMP", 1, hlasky::chyba_cd, 1);
         radek("full screen refused: a 640 × 480 window", ok, "", -1, hlasky::nelze_prepnout);
     }
-    void selhani()
+    void start()
     {
         QFETCH(QSize, twipy);
         QFETCH(bool, zamek);
@@ -125,7 +119,10 @@ private slots:
         platforma_->twipy_x = twipy.width();
         platforma_->twipy_y = twipy.height();
         platforma_->zamek_volny = zamek;
-        platforma_->povol_celou_obrazovku = kod != -1;
+        platforma_->povol_celou_obrazovku = text != hlasky::nelze_prepnout;
+        platforma_->displej = QSize(1280, 1024);
+        platforma_->hloubka = 16;
+        spolecny_stav.napoveda_na_zaciatku = true;
         QCOMPARE(spust(ini, smazat), kod);
         QTEST(platforma_->celych_obrazovek, "celych");
         QCOMPARE(platforma_->zpravy.size(), text.isEmpty() ? 0 : 1);
@@ -143,10 +140,71 @@ private slots:
         // A second copy and the small-fonts check end before any file is read.
         if (!zamek || twipy != QSize(15, 15))
             QVERIFY(spolecny_stav.adresar_media.isEmpty());
-        if (kod == -1) {
-            QCOMPARE(okno_->size(), QSize(640, 480));
-            QVERIFY(okno_->isVisible());
+        if (kod != -1)
+            return;
+        QCOMPARE(okno_->size(), QSize(640, 480));
+        QVERIFY(okno_->isVisible());
+        QCOMPARE(spolecny_stav.adresar_media, instalace_->media());
+        QCOMPARE(spolecny_stav.adresar_dat, instalace_->data());
+        QCOMPARE(QSize(spolecny_stav.puvodni_sirka, spolecny_stav.puvodni_vyska), QSize(1280, 1024));
+        QCOMPARE(spolecny_stav.puvodni_hloubka, 16);
+        QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
+        auto *menu = qobject_cast<hl_menu *>(okno_->aktualni());
+        QVERIFY(menu && menu->titulek_viditelny());
+        QCOMPARE(okno_->windowTitle(), QStringLiteral("Ortanel - Verbano 2"));
+        QCOMPARE(menu->obrazek_tematu(5, 6, true).size(), QSize(213, 29));
+        // The hourglass lasts until the menu's activation.
+        QVERIFY(QApplication::overrideCursor());
+        QTRY_VERIFY(!QApplication::overrideCursor());
+    }
+
+    void ini_data()
+    {
+        QTest::addColumn<QByteArray>("obsah");
+        QTest::addColumn<QString>("hodnota"); // of key CD in section VBN2
+        QTest::newRow("plain") << QByteArray("[VBN2]\r\nCD=/media/cd\r\nHD=/home/skola/data\r\n") << "/media/cd";
+        QTest::newRow("missing key") << QByteArray("[VBN2]\nHD=/x\n") << "ERROR";
+        QTest::newRow("missing section") << QByteArray("[INE]\nCD=/x\n") << "ERROR";
+        QTest::newRow("key of another section") << QByteArray("[INE]\nCD=/x\n[VBN2]\nHD=/y\n") << "ERROR";
+        QTest::newRow("spaces around the value") << QByteArray("[VBN2]\nCD =   /media/cd   \n") << "/media/cd";
+        QTest::newRow("names ignore case") << QByteArray("[vbn2]\ncd=/x\n") << "/x";
+        QTest::newRow("lower-case error is a value") << QByteArray("[VBN2]\nCD=error\n") << "error";
+        QTest::newRow("empty value") << QByteArray("[VBN2]\nCD=\n") << "";
+        QTest::newRow("quoted value") << QByteArray("[VBN2]\nCD=\"/a b/\"\n") << "/a b/";
+        QTest::newRow("first of two wins") << QByteArray("[VBN2]\nCD=/a\nCD=/b\n") << "/a";
+        QTest::newRow("comment skipped") << QByteArray("[VBN2]\n;CD=/a\nCD=/b\n") << "/b";
+        QTest::newRow("no line end at the end") << QByteArray("[VBN2]\nCD=/a") << "/a";
+        QTest::newRow("Slovak letters") << QByteArray("[VBN2]\nCD=/škola/dáta\n") << "/škola/dáta";
+        QTest::newRow("longest value is 254 characters") << QByteArray("[VBN2]\nCD=") + QByteArray(300, 'x') + "\n"
+                                                         << QString(254, u'x');
+    }
+    void ini()
+    {
+        QFETCH(QByteArray, obsah);
+        QTEST(nacti_ini_hodnotu(zapis(QStringLiteral("ORTANEL.INI"), obsah), QStringLiteral("VBN2"),
+                                QStringLiteral("CD")),
+              "hodnota");
+        for (const QString &chybi : {dir_.filePath(QStringLiteral("nic.INI")), QString()})
+            QCOMPARE(nacti_ini_hodnotu(chybi, QStringLiteral("VBN2"), QStringLiteral("CD")), QStringLiteral("ERROR"));
+    }
+
+    void jedina_instance()
+    {
+        const QString zamek = dir_.filePath(QStringLiteral("a.lock"));
+        {
+            skutecna_platforma_t prvni(zamek);
+            QVERIFY(prvni.zamkni_jedinou_instanci());
+            QVERIFY(prvni.zamkni_jedinou_instanci());
+            QVERIFY(!skutecna_platforma_t(zamek).zamkni_jedinou_instanci());
         }
+        // When the first copy is gone the next one starts, and so it does over the lock a
+        // process that no longer exists left behind.
+        QVERIFY(skutecna_platforma_t(zamek).zamkni_jedinou_instanci());
+        char host[256] = {};
+        gethostname(host, sizeof host - 1);
+        zapis(QStringLiteral("a.lock"),
+              QByteArray("999999\n") + QCoreApplication::applicationName().toUtf8() + "\n" + host + "\n");
+        QVERIFY(skutecna_platforma_t(zamek).zamkni_jedinou_instanci());
     }
 };
 

@@ -1,0 +1,336 @@
+// The helpers every screen uses: drawing with a transparent key colour (pixel by pixel),
+// the wait that keeps events flowing, and the sound device (what prehraj_zvuk tells it,
+// where the screens find it, and the real device on this machine: playing where there is
+// sound, failing soft where there is not).
+#include "pomoc/falesny_zvuk.h"
+#include "shell/cekej.h"
+#include "shell/kresleni.h"
+#include "shell/plocha.h"
+#include "shell/zvuk.h"
+#include "shell/zvuk_multimedia.h"
+
+#include <QDataStream>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <climits>
+#include <cmath>
+#include <ctime>
+
+using rezim_t = zvukove_zarizeni::rezim_t;
+
+namespace
+{
+
+constexpr QRgb klic = 0xffff00ffu;
+bool je_klic(QRgb p) { return (p & 0xffffffu) == (klic & 0xffffffu); }
+
+// A picture of a few colours with the given share of key pixels: every pixel is either
+// exactly the key or plainly another colour.
+QImage vzor(QSize velikost, quint32 seminko, int podil_klice, QImage::Format format = QImage::Format_RGB32)
+{
+    QRandomGenerator g(seminko);
+    QImage o(velikost, format);
+    for (int y = 0; y < o.height(); ++y)
+        for (int x = 0; x < o.width(); ++x)
+            o.setPixel(x, y, int(g.bounded(100)) < podil_klice ? klic : qRgb(g.bounded(256), g.bounded(200), 0x80));
+    return o;
+}
+
+// What drawing src's w × h area at (sx, sy) onto dest at (x, y) must give: the key
+// colour leaves dest, and nothing outside the area or the images changes.
+QImage ocekavano(QImage dest, int x, int y, int w, int h, const QImage &src, int sx, int sy)
+{
+    dest = dest.convertToFormat(QImage::Format_RGB32);
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (src.rect().contains(sx + i, sy + j) && dest.rect().contains(x + i, y + j) &&
+                !je_klic(src.pixel(sx + i, sy + j)))
+                dest.setPixel(x + i, y + j, src.pixel(sx + i, sy + j) | 0xff000000u);
+    return dest;
+}
+
+} // namespace
+
+class tst_pomucky_obrazovek : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString soubor(const QString &jmeno) const { return dir_.filePath(jmeno); }
+
+    // A mono 16-bit PCM WAV file of a soft tone.
+    void zapis_wav(const QString &jmeno, int ms)
+    {
+        QFile f(soubor(jmeno));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QDataStream s(&f);
+        s.setByteOrder(QDataStream::LittleEndian);
+        const quint32 vzorku = quint32(22050 * ms / 1000);
+        s.writeRawData("RIFF", 4);
+        s << quint32(36 + 2 * vzorku);
+        s.writeRawData("WAVEfmt ", 8);
+        s << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
+        s.writeRawData("data", 4);
+        s << 2 * vzorku;
+        for (quint32 i = 0; i < vzorku; ++i)
+            s << qint16(3000 * std::sin(2 * M_PI * 440 * i / 22050));
+    }
+
+private slots:
+    void cleanup() { posun_milisekundy(0); }
+
+    void maska_data()
+    {
+        QTest::addColumn<int>("podil");
+        QTest::addColumn<QSize>("oblast");
+        QTest::newRow("no key pixel") << 0 << QSize(24, 16);
+        QTest::newRow("some key pixels") << 40 << QSize(24, 16);
+        QTest::newRow("all key") << 100 << QSize(24, 16);
+        QTest::newRow("part of the picture") << 50 << QSize(7, 5);
+    }
+    // A monochrome mask of the area: 1 where the picture has the key colour.
+    void maska()
+    {
+        QFETCH(int, podil);
+        QFETCH(QSize, oblast);
+        const QImage src = vzor(QSize(24, 16), 7, podil);
+        QImage maska;
+        QVERIFY(vytvor_masku(src, oblast.width(), oblast.height(), maska, klic));
+        QCOMPARE(maska.size(), oblast);
+        QCOMPARE(maska.depth(), 1);
+        for (int y = 0; y < oblast.height(); ++y)
+            for (int x = 0; x < oblast.width(); ++x)
+                QCOMPARE(maska.pixelIndex(x, y), int(je_klic(src.pixel(x, y))));
+    }
+
+    void pruhledne_data()
+    {
+        QTest::addColumn<int>("podil");
+        QTest::addColumn<QSize>("oblast");
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<bool>("stejne"); // back and dest the same image
+        QTest::newRow("no key colour: the picture itself") << 0 << QSize(40, 30) << QImage::Format_RGB32 << false;
+        QTest::newRow("wholly the key colour: the background") << 100 << QSize(40, 30) << QImage::Format_RGB32 << false;
+        QTest::newRow("mixed") << 35 << QSize(40, 30) << QImage::Format_RGB32 << false;
+        QTest::newRow("smaller area than the images") << 35 << QSize(17, 9) << QImage::Format_RGB32 << false;
+        QTest::newRow("picture with an alpha channel") << 35 << QSize(40, 30) << QImage::Format_ARGB32 << false;
+        QTest::newRow("back and dest the same (the bubble)") << 50 << QSize(30, 20) << QImage::Format_RGB32 << true;
+    }
+    // dest's area gets back with src over it; the rest of dest stays.
+    void pruhledne()
+    {
+        QFETCH(int, podil);
+        QFETCH(QSize, oblast);
+        QFETCH(QImage::Format, format);
+        QFETCH(bool, stejne);
+        const QImage src = vzor(QSize(40, 30), 11, podil, format);
+        const QImage back = vzor(QSize(50, 40), 12, 0);
+        QImage dest = stejne ? back : vzor(QSize(60, 50), 13, 0);
+        QImage s_pozadim = dest.copy();
+        for (int y = 0; y < oblast.height(); ++y)
+            for (int x = 0; x < oblast.width(); ++x)
+                s_pozadim.setPixel(x, y, back.pixel(x, y));
+        const QImage cekano = ocekavano(s_pozadim, 0, 0, oblast.width(), oblast.height(), src, 0, 0);
+        QVERIFY(kresli_pruhledne(src, oblast.width(), oblast.height(), klic, stejne ? dest : back, dest));
+        QCOMPARE(dest.convertToFormat(QImage::Format_RGB32), cekano);
+    }
+
+    void pres_buffer_data()
+    {
+        QTest::addColumn<QRect>("cil");
+        QTest::addColumn<QPoint>("zdroj");
+        QTest::addColumn<int>("podil");
+        QTest::newRow("inside, mixed") << QRect(5, 7, 20, 12) << QPoint(3, 2) << 40;
+        QTest::newRow("no key colour") << QRect(0, 0, 30, 20) << QPoint(0, 0) << 0;
+        QTest::newRow("wholly key colour: dest unchanged") << QRect(4, 4, 30, 20) << QPoint(0, 0) << 100;
+        QTest::newRow("top rows of the picture at the bottom (slide frame)")
+            << QRect(0, 25, 30, 5) << QPoint(0, 0) << 30;
+        QTest::newRow("over the right and bottom edges") << QRect(50, 35, 30, 20) << QPoint(0, 0) << 30;
+        QTest::newRow("left of and above dest") << QRect(-6, -4, 30, 20) << QPoint(0, 0) << 30;
+        QTest::newRow("beyond the picture") << QRect(10, 10, 30, 20) << QPoint(15, 12) << 30;
+        QTest::newRow("empty area") << QRect(10, 10, 0, 5) << QPoint(0, 0) << 30;
+        QTest::newRow("src and dest the same") << QRect(10, 10, 20, 20) << QPoint(0, 0) << -1;
+    }
+    void pres_buffer()
+    {
+        QFETCH(QRect, cil);
+        QFETCH(QPoint, zdroj);
+        QFETCH(int, podil);
+        QImage dest = vzor(QSize(64, 48), 32, podil < 0 ? 30 : 0);
+        const QImage src = podil < 0 ? dest.copy() : vzor(QSize(30, 20), 31, podil);
+        const QImage cekano = ocekavano(dest, cil.x(), cil.y(), cil.width(), cil.height(), src, zdroj.x(), zdroj.y());
+        QVERIFY(kresli_pres_buffer(dest, cil.x(), cil.y(), cil.width(), cil.height(), podil < 0 ? dest : src, zdroj.x(),
+                                   zdroj.y(), klic));
+        QCOMPARE(dest, cekano);
+    }
+
+    void chybne_vstupy()
+    {
+        const QImage src = vzor(QSize(8, 8), 1, 50);
+        QImage dest = vzor(QSize(8, 8), 2, 0);
+        const QImage puvodni = dest.copy();
+        QImage nic;
+        QVERIFY(!kresli_pres_buffer(dest, 0, 0, -1, 4, src, 0, 0, klic));
+        QVERIFY(!kresli_pres_buffer(dest, 0, 0, 4, 4, nic, 0, 0, klic));
+        QVERIFY(!kresli_pruhledne(src, 4, -2, klic, src, dest));
+        QVERIFY(!kresli_pruhledne(nic, 4, 4, klic, src, dest));
+        QVERIFY(!vytvor_masku(nic, 4, 4, dest, klic));
+        QCOMPARE(dest, puvodni);
+    }
+
+    void trvani_data()
+    {
+        QTest::addColumn<double>("ms");
+        QTest::addColumn<int>("pretoceni"); // ms into the wait when the 32-bit counter wraps; 0: never
+        QTest::newRow("zero") << 0.0 << 0;
+        QTest::newRow("negative") << -250.0 << 0;
+        QTest::newRow("not a number") << std::nan("") << 0;
+        QTest::newRow("fraction of a millisecond") << 0.4 << 0;
+        QTest::newRow("animation frame") << 25.0 << 0;
+        QTest::newRow("wraps at once") << 300.0 << 1;
+        QTest::newRow("wraps in the middle") << 300.0 << 100;
+        QTest::newRow("wraps near the end") << 300.0 << 290;
+    }
+    // The wait lasts its time, across a wrap of the counter too; a wait of nothing
+    // returns at once without handling events.
+    void trvani()
+    {
+        QFETCH(double, ms);
+        QFETCH(int, pretoceni);
+        if (pretoceni)
+            posun_milisekundy(quint32(UINT_MAX) - milisekundy() - quint32(pretoceni) + 1);
+        const quint32 zacatek = milisekundy();
+        bool udalost = false;
+        QTimer::singleShot(0, this, [&] { udalost = true; });
+        QElapsedTimer t;
+        t.start();
+        cekej(ms);
+        const double uplynulo = t.nsecsElapsed() / 1e6;
+        const bool obslouzeno = udalost;
+        QCoreApplication::processEvents();
+        const double cekano = ms > 0 ? std::floor(ms) : 0;
+        QVERIFY2(uplynulo >= cekano && uplynulo < cekano + (ms > 0 ? 150 : 20), qPrintable(QString::number(uplynulo)));
+        QCOMPARE(obslouzeno, ms > 0);
+        if (pretoceni)
+            QVERIFY(milisekundy() < zacatek);
+    }
+
+    void klik_behem_cekani()
+    {
+        aktivni_plocha plocha(nullptr, QRect(0, 0, 50, 50));
+        plocha.show();
+        qint64 kdy_kliknuto = -1;
+        QElapsedTimer t;
+        connect(&plocha, &aktivni_plocha::klik, this, [&] { kdy_kliknuto = t.elapsed(); });
+        QTimer::singleShot(50, this, [&] { QTest::mouseClick(&plocha, Qt::LeftButton, {}, QPoint(10, 10)); });
+        t.start();
+        cekej(300);
+        QVERIFY(t.elapsed() >= 300);
+        QVERIFY(kdy_kliknuto >= 0 && kdy_kliknuto < 250);
+    }
+
+    // A busy loop would spend the whole half second.
+    void procesor_odpociva()
+    {
+        const auto procesor_ms = [] {
+            timespec t{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+            return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+        };
+        const double pred = procesor_ms();
+        cekej(500);
+        QVERIFY2(procesor_ms() - pred < 50, qPrintable(QString::number(procesor_ms() - pred)));
+    }
+
+    void initTestCase()
+    {
+        zapis_wav(QStringLiteral("KRATKY.WAV"), 300);
+        zapis_wav(QStringLiteral("DLOUHY.WAV"), 4000);
+        QFile poskozeny(soubor(QStringLiteral("POSKOZENY.WAV")));
+        QVERIFY(poskozeny.open(QIODevice::WriteOnly));
+        poskozeny.write("RIFF this is not a sound at all, only some text");
+    }
+
+    // A new sound closes the one that plays before it opens its own file; the fake stands
+    // in for the program's device while it lives.
+    void prehraj_zavre_otevre_a_hraje()
+    {
+        zvukove_zarizeni *vlastni = &zvuk_zdroj();
+        {
+            falesny_zvuk z;
+            QCOMPARE(&zvuk_zdroj(), static_cast<zvukove_zarizeni *>(&z));
+            z.hraje_po_play = true;
+            prehraj_zvuk(QStringLiteral("/media/ZVUK/7_3/1.WAV"));
+            prehraj_zvuk(QStringLiteral("/media/ZVUK/CLICK.WAV"));
+            QCOMPARE(z.prikazy, (QStringList{"Close", "Open /media/ZVUK/7_3/1.WAV", "Play", "Close",
+                                             "Open /media/ZVUK/CLICK.WAV", "Play"}));
+            QCOMPARE(z.rezim(), rezim_t::hraje);
+            QCOMPARE(z.soubor(), QStringLiteral("/media/ZVUK/CLICK.WAV"));
+        }
+        QCOMPARE(&zvuk_zdroj(), vlastni);
+    }
+
+    void spatny_soubor_data()
+    {
+        QTest::addColumn<QString>("cesta");
+        QTest::newRow("missing file") << soubor(QStringLiteral("NENI.WAV"));
+        QTest::newRow("a folder") << dir_.path();
+        QTest::newRow("empty path") << QString();
+        QTest::newRow("not a sound") << soubor(QStringLiteral("POSKOZENY.WAV"));
+    }
+    // A file that cannot be played leaves the device stopped (once the player has looked
+    // at it) and every command harmless.
+    void spatny_soubor()
+    {
+        QFETCH(QString, cesta);
+        zvuk_multimedia z;
+        z.otevri(cesta);
+        z.hraj();
+        QCOMPARE(z.soubor(), cesta);
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::zastaveno, 5000);
+        QTest::qWait(300);
+        QCOMPARE(z.rezim(), rezim_t::zastaveno);
+        z.pozastav();
+        z.zastav();
+        QCOMPARE(z.rezim(), rezim_t::zastaveno);
+        z.zavri();
+        QCOMPARE(z.soubor(), QString());
+    }
+
+    // A real WAV through the real device: it plays, pauses, resumes, gives way to a new
+    // sound and ends, where the machine has sound; elsewhere it stays stopped.
+    void skutecny_zvuk()
+    {
+        zvuk_multimedia z;
+        const QString dlouhy = soubor(QStringLiteral("DLOUHY.WAV")), kratky = soubor(QStringLiteral("KRATKY.WAV"));
+        z.otevri(dlouhy);
+        z.hraj();
+        QCOMPARE(z.soubor(), dlouhy);
+        if (!zvuk_multimedia::ma_vystup()) {
+            QTest::qWait(500);
+            z.pozastav();
+            z.hraj();
+            QCOMPARE(z.rezim(), rezim_t::zastaveno);
+            QSKIP("no audio output on this machine: the device stays stopped");
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
+        z.pozastav();
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::pozastaveno, 2000);
+        z.hraj();
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
+        nastav_zvuk(&z);
+        prehraj_zvuk(kratky);
+        nastav_zvuk(nullptr);
+        QCOMPARE(z.soubor(), kratky);
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
+        // The short sound ends long before the long one would have.
+        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::zastaveno, 3000);
+        QCOMPARE(z.soubor(), kratky);
+    }
+};
+
+QTEST_MAIN(tst_pomucky_obrazovek)
+#include "tst_pomucky_obrazovek.moc"
