@@ -1,16 +1,11 @@
-// Whole journeys through the real program on a private wide X server (1280 × 720: the
-// stage scaled by 1.5 between bars), in the test's own process: the four real screens in
-// the full-screen host window, started as the program starts, on the rendered media and a
-// fresh data folder, driven with the display's own pointer and keyboard (Slovak letters,
-// which a bare X server cannot type, go to the focused box as key events), photographed
-// at every step (build/cesty/<journey>/):
-// - a pupil's way for each kind: title picture, grade, topic, count, kind, name, every
-//   page answered (one answer wrong per page), checked, the bubble of the wrong mark,
-//   continue, the results screen with the new row in red, back to the set-up screen,
-//   back to the main menu, exit with Yes; afterwards the results log and the score table
-//   hold exactly the visit's record and row. One way visits the score table in the middle
-//   of the exercise, one is a whole-text dictation with its play limit;
-// - a teacher printing a fill-in and a correction exercise to PDF through the print dialog.
+// Whole journeys through the real program, in this process, full screen on a private wide
+// X server (1280 × 720: the stage scaled by 1.5 between bars), on the rendered media and a
+// fresh data folder, with the display's own pointer and keyboard, photographed at every
+// step (build/cesty/<journey>/): a pupil's way for each kind, from the title picture through
+// every page (one answer wrong per page, its bubble) to the results (the new row in red)
+// and out with Yes, leaving exactly the visit's log record and table row; one way visits
+// the score table in the middle, one is a whole-text dictation with its play limit; and a
+// teacher printing a fill-in and a correction exercise to PDF through the print dialog.
 #include "common/geometrie.h"
 #include "common/pismo.h"
 #include "common/stav.h"

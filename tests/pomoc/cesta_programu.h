@@ -5,16 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-// The built program (build/ortanel-verbano2) as a pupil meets it, from outside: a copy of
-// it in a folder of its own beside its own ORTANEL.INI (the rendered media, a fresh data
-// folder with the built data files), started full screen on the X display that DISPLAY
-// names (vlastni_x) and driven through that display alone: xdotool's pointer and keys,
-// and photographs of the screen compared with the media's pictures.
-//
-// The way: title picture, "8. ročník", its first topic, 5 sentences, a dictation, the name
-// "Jan Novak"; every page checked with nothing typed, so every sentence is wrong; continue
-// to the results (the new row in red); back to the set-up screen, back to the menu, exit
-// with Yes (Tab and space on the question, whose default is No).
+// The built program (build/ortanel-verbano2) as a pupil meets it: a copy beside its own
+// ORTANEL.INI (the rendered media, a fresh data folder), started on the X display that
+// DISPLAY names and driven through it alone (xdotool, photographs compared with the media):
+// title picture, "8. ročník", its first topic, 5 sentences, a dictation, "Jan Novak"; every
+// page checked with nothing typed; the results (the new row in red); back to the set-up
+// screen and the menu, exit with Yes (Tab and space on the question, whose default is No).
 namespace cesta_programu
 {
 

@@ -1,13 +1,8 @@
 // Two pupils, two Unix users, one data folder prepared as the package prepares it: each
 // finishes exercises, the second replaces the score table the first wrote, appends to the
-// first's log and takes over the locks the first's program left when it died.
-//
-// Needs root (it runs itself as the two users with runuser). The pupils are ORTANEL_ZACI
-// ("anna,boris") or the first two of nobody, daemon, bin and sys.
-//
-// Run by hand as one pupil on any data folder:
-//   tst_instalace_zaci --zak FOLDER NAME CORRECT WRONG   one finished exercise
-//   tst_instalace_zaci --spadne FOLDER                   dies holding both locks
+// first's log and takes over the locks the first's program left when it died. Needs root:
+// it runs itself (--zak FOLDER NAME CORRECT WRONG, --spadne FOLDER) as two users with
+// runuser, ORTANEL_ZACI ("anna,boris") or the first two of nobody, daemon, bin and sys.
 #include "common/soubory.h"
 #include "common/stav.h"
 #include "results/tabulka.h"
