@@ -15,6 +15,7 @@
 #include "shell/hostitel.h"
 #include "shell/ukazatel.h"
 
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -285,18 +286,40 @@ private slots:
         QCOMPARE(p_->zvuk.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
     }
 
-    // Check: inputs and speakers off, a wrong gap red, one mark per sentence painted into
-    // the page (a wrong one live), the counts, and the continue button sliding up, 25 ms a
-    // row, while the screen is busy.
+    // Onto a button: its highlight and the hover sound once; onto the page: put back.
+    void zvyrazneni_tlacitek()
+    {
+        main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
+        const QImage puvodni = s->obraz();
+        for (const QPoint posun : {QPoint(), QPoint(5, 5)})
+            mys::najed(s, g::tlacitka[1].center() + posun);
+        QTRY_VERIFY(s->klik_plocha(1)->zvyraznena());
+        QCOMPARE(p_->zvuk.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 1);
+        QCOMPARE(p_->pixel(g::tlacitka_hover[1] + QPoint(40, 40)), qRgb(1, 2, 4));
+        mys::najed(s, prazdna_stranka);
+        QTRY_VERIFY(!s->klik_plocha(1)->zvyraznena());
+        QCOMPARE(s->obraz(), puvodni);
+    }
+
+    // A play puts the caret into the sentence's gap while it is empty. Check: inputs and speakers off, a
+    // wrong gap red, one mark per sentence painted into the page (a wrong one live, its
+    // bubble held with the left button), the counts, and the continue button sliding up,
+    // 25 ms a row, while the screen is busy.
     void kontrola()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
         const stranka_t &st = s->stranka();
         QCOMPARE(st.pocet_prvku(), 9); // a gap a sentence
-        for (int i = 1; i <= 9; ++i) {
-            s->dopln_box(i)->setFocus();
-            napis(s->dopln_box(i), i == 2 ? QString() : st.dopln_box[i - 1].spravna_odpoved);
-        }
+        napis(s->dopln_box(3), QStringLiteral(" "));
+        p_->repro(3); // the caret to the sentence's gap while it is empty
+        QCOMPARE(fokus(s), s->dopln_box(3));
+        napis(s->dopln_box(4), QStringLiteral("x"));
+        p_->repro(4); // filled: the caret stays
+        QCOMPARE(fokus(s), s->dopln_box(3));
+        QTest::keyClick(s->dopln_box(5), Qt::Key_F5); // F5 plays the gap's sentence
+        QCOMPARE(p_->zvuk.prehrane.last(), p_->nahravka(5));
+        for (int i = 1; i <= 9; ++i)
+            s->dopln_box(i)->setText(i == 2 ? QString() : st.dopln_box[i - 1].spravna_odpoved);
         bool behem = false; // sampled while the button slides
         QTimer::singleShot(60, [&] { behem = s->zaneprazdnena() && !s->pokracuj_cmd()->isEnabled(); });
         QElapsedTimer hodiny;
@@ -313,6 +336,16 @@ private slots:
             QCOMPARE(s->obraz().pixel(z->geometry().center()), k == 2 ? spatne : spravne);
             QCOMPARE(p_->pixel(s->dopln_box(k)->geometry().center()) == qRgb(255, 0, 0), k == 2);
         }
+        // Held left on the wrong mark: the bubble with the correct text; released: gone.
+        const QPoint znacka = s->check_mark(2)->geometry().center();
+        QTest::mousePress(s->check_mark(2), Qt::RightButton, {}, QPoint(15, 15));
+        QVERIFY(!s->bublina()->isVisible());
+        QTest::mouseRelease(s->check_mark(2), Qt::RightButton, {}, QPoint(15, 15));
+        mys::stiskni(s, znacka);
+        QVERIFY(s->bublina()->isVisible());
+        QCOMPARE(s->spravny_vysledek_lbl()->text(), st.vety[1].check_mark.odpoved);
+        mys::uvolni(s, znacka);
+        QVERIFY(!s->bublina()->isVisible());
         QCOMPARE(spolecny_stav.pocet_spravne, 8);
         QCOMPARE(spolecny_stav.pocet_spatne, 1);
         QVERIFY(s->pokracuj_cmd()->isEnabled());
@@ -420,7 +453,7 @@ private slots:
         QTest::newRow("Ctrl at the start") << d << "Ahoj" << 0 << 0 << ctrl << "" << "„Ahoj" << 1;
         QTest::newRow("Shift and Ctrl") << o << "Ahoj" << 4 << 4 << (shift | ctrl) << "" << "Ahoj" << 4;
         QTest::newRow("full gap, Shift") << m << "a" << 1 << 1 << shift << "" << "“" << 1;
-        QTest::newRow("full gap, Ctrl") << m << "a" << 1 << 1 << ctrl << "" << "a" << 1;
+        QTest::newRow("full gap, Ctrl") << m << "a" << 0 << 0 << ctrl << "" << "a" << 0;
         QTest::newRow("empty gap, Ctrl") << m << "" << 0 << 0 << ctrl << "" << "„" << 1;
         // clang-format on
     }
@@ -471,10 +504,15 @@ private slots:
         QCOMPARE(b->toPlainText(), QStringLiteral("“\""));
         klavesa(b, Qt::Key_QuoteDbl, 47, QStringLiteral("\""), Qt::ShiftModifier, Qt::NoModifier);
         QCOMPARE(b->toPlainText(), QStringLiteral("“\"“"));
+        // A pasted text with line breaks stays on the sentence's one paragraph.
+        QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
+        b->paste();
+        QCOMPARE(b->toPlainText(), QStringLiteral("“\"“a b c"));
     }
 
     // A list opens under its label, as wide as its widest entry + 4, with the layout's
-    // entries; near the bottom above it. Another label, the page or the same label closes it.
+    // entries; near the bottom above it; F5 in it plays its sentence. Another label, the page
+    // or the same label closes it.
     void seznamy()
     {
         main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"), 2);
@@ -489,6 +527,8 @@ private slots:
         for (int r = 0; r < l->count(); ++r)
             QCOMPARE(l->item(r)->text(), model.vyber_lst[r]);
         QCOMPARE(p_->pixel(l->geometry().bottomRight() - QPoint(3, 3)), sablona);
+        QTest::keyClick(l, Qt::Key_F5); // plays the list's sentence, the list stays
+        QVERIFY(l->isVisible() && p_->zvuk.prehrane == QStringList{p_->nahravka(1)});
 
         const int posledni = s->stav().dalsi_prvek - 1;
         mys::klikni(s, s->vyber_txt(posledni)->geometry().center());
@@ -563,8 +603,9 @@ private slots:
         QVERIFY(s->repro(2)->isEnabled());
     }
 
-    // F5 plays the sentence of its box; a play puts the caret into the sentence's box; F5
-    // in the box of a sentence with no plays left starts nothing but stops the one playing.
+    // F5 plays the sentence of its box; another speaker plays its own sentence, the caret
+    // put into its box; F5 in the box of a sentence with no plays left starts nothing but
+    // stops the one playing.
     void f5()
     {
         main_frm *s = p_->otevri(QStringLiteral("OPRAVA"), 9, 1);
@@ -572,9 +613,10 @@ private slots:
         QTest::keyClick(s->dopln_box_viceradkovy(2), Qt::Key_F5);
         QCOMPARE(p_->zvuk.prehrane, QStringList{p_->nahravka(2)});
         QCOMPARE(s->zbyva_prehrani(2), 0);
-        p_->repro(1);
+        p_->repro(2);
+        p_->repro(1); // while 2 is paused: 1 starts
+        QCOMPARE(p_->zvuk.prehrane, (QStringList{p_->nahravka(2), p_->nahravka(1)}));
         QCOMPARE(fokus(s), s->dopln_box_viceradkovy(1));
-        QVERIFY(p_->zvuk.hraje());
         p_->zvuk.vymaz_zaznam();
         QTest::keyClick(s->dopln_box_viceradkovy(2), Qt::Key_F5);
         QCOMPARE(p_->zvuk.prikazy, (QStringList{"Stop", "Close"}));

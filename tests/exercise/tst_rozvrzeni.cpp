@@ -6,6 +6,7 @@
 #include "exercise/bublina.h"
 #include "exercise/kresleni_stranky.h"
 #include "exercise/prvky_cviceni.h"
+#include "exercise/seznam_vyberu.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
 
@@ -378,6 +379,24 @@ private slots:
         }
     }
 
+    // A whole text's counters stand beside the speakers with the picture of the plays left;
+    // without a limit there is none.
+    void pocitadla()
+    {
+        for (const int limit : {1, 3, 100}) {
+            stav_cviceni_t s =
+                cviceni({"Pes <b#p>eží.*10", "Prvý¦druhý <r#l>iadok.*11"}, druh_t::doplnovacka, true, limit);
+            const stranka_t stranka = rozvrhni(s);
+            QList<QPoint> rep;
+            for (const kresba_t &k : stranka.kresby)
+                if (k.obrazek.contains(QStringLiteral("REP_")))
+                    rep.append(k.obrazek == obrazky_stranky::opakovani(limit) ? k.poloha : QPoint());
+            QCOMPARE(rep, limit <= 3 ? (QList<QPoint>{{22, 90}, {22, 133}}) : QList<QPoint>());
+            QCOMPARE(stranka.vety[1].repro.zbyva_prehrani, limit);
+            QCOMPARE(stranka.vety[1].pocet_diktovani->viditelne, limit <= 3);
+        }
+    }
+
     void diktat_a_oprava()
     {
         for (const druh_t druh : {druh_t::diktat, druh_t::oprava}) {
@@ -455,6 +474,29 @@ private slots:
             QCOMPARE(cely, po_znakoch);
             QVERIFY(!ma_tmavy_pixel(cely, QRect(jeden.poloha.x() + 2, 0, 640 - jeden.poloha.x() - 2, 40)));
         }
+    }
+
+    void radek_pod_ukazatelem_data()
+    {
+        QTest::addColumn<double>("y");
+        QTest::addColumn<int>("vyska");
+        QTest::addColumn<int>("polozek");
+        QTest::addColumn<int>("radek"); // -1: none
+        QTest::newRow("17.4 in row 0") << 17.4 << 54 << 3 << 0;
+        QTest::newRow("17.5 rounds to 18: row 1") << 17.5 << 54 << 3 << 1;
+        QTest::newRow("16.5 rounds to even 16: row 0") << 16.5 << 54 << 3 << 0;
+        QTest::newRow("the bottom edge computes past the last entry") << 54.0 << 54 << 3 << -1;
+        QTest::newRow("above the list") << -3.0 << 54 << 3 << -1;
+        QTest::newRow("rows of 37 / 2 = 18.5 round to 18: no row 2") << 36.0 << 37 << 2 << -1;
+    }
+    // Which entry of a choice list the pointer names, at fractional positions too.
+    void radek_pod_ukazatelem()
+    {
+        QFETCH(double, y);
+        QFETCH(int, vyska);
+        QFETCH(int, polozek);
+        QFETCH(int, radek);
+        QCOMPARE(radek_seznamu(y, vyska, polozek).value_or(-1), radek);
     }
 
     void bublina_data()
