@@ -301,10 +301,10 @@ private slots:
         QCOMPARE(s->obraz(), puvodni);
     }
 
-    // A play puts the caret into the sentence's gap while it is empty. Check: inputs and speakers off, a
-    // wrong gap red, one mark per sentence painted into the page (a wrong one live, its
-    // bubble held with the left button), the counts, and the continue button sliding up,
-    // 25 ms a row, while the screen is busy.
+    // A play or F5 plays the gap's sentence and puts the caret into its gap while it is empty.
+    // Check: inputs and speakers off, a wrong gap red, one mark per sentence painted into the
+    // page (a wrong one live, its bubble held with the left button), the counts, and the
+    // continue button sliding up, 25 ms a row, while the screen is busy.
     void kontrola()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
