@@ -1,14 +1,17 @@
-// The helpers every screen uses: drawing with a transparent key colour (pixel by pixel),
+// The helpers every screen uses: reading the media's pictures (the quick path for 24-bit
+// BMPs gives exactly Qt's pixels), drawing with a transparent key colour (pixel by pixel),
 // the wait that keeps events flowing, and the sound device (what prehraj_zvuk tells it,
 // where the screens find it, and the real device on this machine: playing where there is
 // sound, failing soft where there is not).
 #include "pomoc/falesny_zvuk.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
+#include "shell/obrazky.h"
 #include "shell/plocha.h"
 #include "shell/zvuk.h"
 #include "shell/zvuk_multimedia.h"
 
+#include <QBuffer>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
@@ -179,6 +182,51 @@ private slots:
         QVERIFY(!kresli_pruhledne(nic, 4, 4, klic, src, dest));
         QVERIFY(!vytvor_masku(nic, 4, 4, dest, klic));
         QCOMPARE(dest, puvodni);
+    }
+
+    void cteni_obrazku_data()
+    {
+        QTest::addColumn<QByteArray>("bajty");
+        QTest::addColumn<QImage>("obrazek"); // null: the file reads as nothing
+        const auto soubor = [](const QImage &obrazek, const char *format = "BMP") {
+            QByteArray b;
+            QBuffer buffer(&b);
+            buffer.open(QIODevice::WriteOnly);
+            obrazek.save(&buffer, format);
+            return b;
+        };
+        // 24-bit rows of whole groups of four pixels and of one to three more, padded to
+        // four bytes; stored bottom-up as usual, and top-down (negative height).
+        for (int sirka = 4; sirka <= 7; ++sirka) {
+            const QImage o = vzor(QSize(sirka, 3), sirka, 0);
+            const QByteArray b = soubor(o);
+            QByteArray shora = b;
+            const int data = qFromLittleEndian<qint32>(b.constData() + 10), radek = (b.size() - data) / 3;
+            qToLittleEndian<qint32>(-3, shora.data() + 22);
+            for (int y = 0; y < 3; ++y)
+                std::memcpy(shora.data() + data + y * radek, b.constData() + data + (2 - y) * radek, radek);
+            QTest::addRow("%d pixels a row", sirka) << b << o;
+            QTest::addRow("%d pixels a row, top-down", sirka) << shora << o;
+        }
+        const QImage paleta = vzor(QSize(6, 4), 1, 0).convertToFormat(QImage::Format_Indexed8);
+        QTest::newRow("palette BMP") << soubor(paleta) << paleta.convertToFormat(QImage::Format_RGB32);
+        QTest::newRow("PNG") << soubor(vzor(QSize(6, 4), 2, 0), "PNG") << vzor(QSize(6, 4), 2, 0);
+        QByteArray obrovsky = soubor(vzor(QSize(20, 20), 3, 0));
+        QTest::newRow("cut short") << obrovsky.left(30) << QImage();
+        qToLittleEndian<qint32>(0x7fffffff, obrovsky.data() + 18);
+        QTest::newRow("absurd width") << obrovsky << QImage();
+    }
+    void cteni_obrazku()
+    {
+        QFETCH(QByteArray, bajty);
+        QFETCH(QImage, obrazek);
+        QFile f(soubor(QStringLiteral("A.BMP")));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bajty) == bajty.size());
+        f.close();
+        const auto precteno = nacti_obrazek_souboru(f.fileName());
+        QCOMPARE(precteno.has_value(), !obrazek.isNull());
+        if (precteno)
+            QCOMPARE(*precteno, obrazek);
     }
 
     void trvani_data()
