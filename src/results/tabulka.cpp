@@ -3,7 +3,7 @@
 #include "common/druhy.h"
 #include "common/soubory.h"
 #include "results/cisla.h"
-#include "results/jmeno.h"
+#include "common/jmeno.h"
 #include "results/zamek.h"
 
 #include <QFileInfo>
@@ -71,7 +71,7 @@ QString hlavicka_sekce(int rocnik, int tema, const QString &druh_ulohy)
 QString sestav_radek(const radek_tabulky_t &radek)
 {
     return QStringLiteral("%1|%2|%3|%4")
-        .arg(bezpecne_jmeno(radek.jmeno))
+        .arg(jmeno_k_ulozeni(radek.jmeno))
         .arg(radek.spravne)
         .arg(radek.spatne)
         .arg(radek.znamka);

@@ -3,7 +3,7 @@
 #include "common/hodiny.h"
 #include "common/katalog.h"
 #include "common/soubory.h"
-#include "results/jmeno.h"
+#include "common/jmeno.h"
 #include "results/zamek.h"
 
 #include <QFile>
@@ -41,7 +41,7 @@ QString radek_jmena(const spolecny_stav_t &stav, const QDateTime &kdy)
 {
     pole_t jmeno(45);
     jmeno.vloz(1, QStringLiteral("Jméno:"));
-    jmeno.vloz(8, bezpecne_jmeno(stav.jmeno_zaka));
+    jmeno.vloz(8, jmeno_k_ulozeni(stav.jmeno_zaka));
 
     pole_t datum(20);
     datum.vloz(1, QStringLiteral("Datum:"));

@@ -3,6 +3,7 @@
 #include "common/geometrie.h"
 #include "common/pismo.h"
 #include "common/stav.h"
+#include "common/jmeno.h"
 #include "setup/ciste_jmeno.h"
 #include "setup/posun.h"
 #include "setup/volby.h"

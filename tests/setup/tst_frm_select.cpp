@@ -8,6 +8,7 @@
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc/instalace.h"
 #include "pomoc/mys.h"
+#include "common/jmeno.h"
 #include "setup/ciste_jmeno.h"
 #include "setup/frm_select.h"
 #include "setup/volby.h"
