@@ -14,6 +14,7 @@ mkdir -p "$LOG"
 DRUHY=(VYBEROVKA DOPLNOVACKA DIKTAT OPRAVA)
 STRANEK=20  # pages counted by callgrind per kind
 UPRAV=20    # table updates counted by callgrind
+LOSOVANI=50 # exercises drawn under callgrind
 
 declare -A z      # figure key -> value, from the programs' "#zmereno key value" lines
 selhalo=()
@@ -63,6 +64,7 @@ spust "" bench_necinnost
 QT_QPA_PLATFORM=xcb spust "" bench_cesta
 spust "" bench_stranka
 spust "" bench_tabulka
+spust "" bench_losovani
 instrukci instrukce.start.program - 1 "$BENCH/bench_start" --program
 instrukci instrukce.start.holy - 1 "$BENCH/bench_start" --holy
 if [[ -n ${z[instrukce.start.program]:-} && -n ${z[instrukce.start.holy]:-} ]]; then
@@ -72,6 +74,7 @@ for d in "${DRUHY[@]}"; do
     instrukci "instrukce.stranka.$d" stranky_pro_mereni "$STRANEK" "$BENCH/bench_stranka" "$STRANEK" "$d"
 done
 instrukci instrukce.tabulka jedna_uprava "$UPRAV" "$BENCH/bench_tabulka" "$UPRAV"
+instrukci instrukce.losovani jedno_cviceni "$LOSOVANI" "$BENCH/bench_losovani" "$LOSOVANI"
 
 # ---- the table ----
 hodnota() { [[ -n ${z[$1]:-} ]] && printf "$2" "${z[$1]}" || printf 'not measured'; }
@@ -114,6 +117,8 @@ for d in "${DRUHY[@]}"; do
     radek "page painting, $d" "$(hodnota "kresleni.$d.us" '%.0f') us a page" "< 16667 us" \
         "$(splneno "kresleni.$d.us" '<' 16667)"
 done
+radek "drawing 20 of 1,000 sentences, with errors" \
+    "$(mega instrukce.losovani) ($(hodnota losovani.us '%.0f') us median)" "< 1000 us" "$(splneno losovani.us '<' 1000)"
 radek "score table update (1,496 lines, saved)" \
     "$(mega instrukce.tabulka) ($(hodnota tabulka.uprava_ms '%.2f') ms median)" "" ""
 radek "whole results visit (mark, log, table)" "$(hodnota tabulka.navsteva_ms '%.2f') ms median" "" ""

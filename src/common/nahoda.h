@@ -1,7 +1,7 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
-#include <random>
 
 // The program's one random generator, values in [0, 1). The program reseeds it from the
 // clock before every drawing; a reseed mixes the clock into the state, so two reseeds in
@@ -21,8 +21,15 @@ public:
     void zafixuj(std::uint64_t seminko);
     void uvolni();
 
+    nahoda_t() { zasej(0x4f5254414e454cULL); }
+
 private:
-    std::mt19937_64 generator_{0x4f5254414e454cULL};
+    // xoshiro256**: reseeded for every item a sentence draws, so the reseed must be cheap
+    // (a Mersenne twister refills 2.5 KB of state each time).
+    std::uint64_t dalsi_64();
+    void zasej(std::uint64_t seminko);
+
+    std::array<std::uint64_t, 4> stav_{};
     bool fixni_ = false;
 };
 

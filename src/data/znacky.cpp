@@ -73,6 +73,7 @@ std::optional<polozka_t> precti_polozku(const QString &text, qsizetype p)
 QList<cast_vety_t> rozloz_vetu(const QString &text)
 {
     QList<cast_vety_t> casti;
+    casti.reserve(text.size());
     for (qsizetype j = 0; j < text.size(); ++j) {
         cast_vety_t cast;
         cast.pozice = j;
@@ -106,7 +107,10 @@ QString odstran_oddelovace_radku(const QString &zdroj)
 vypsane_vety_t vypis_vety(const QString &radek, nahoda_t &generator)
 {
     vypsane_vety_t v;
-    for (const cast_vety_t &cast : rozloz_vetu(text_vety(radek))) {
+    const QString text = text_vety(radek);
+    for (QString *veta : {&v.spravna_veta, &v.spravna_veta_2, &v.veta_s_chybami})
+        veta->reserve(text.size());
+    for (const cast_vety_t &cast : rozloz_vetu(text)) {
         switch (cast.druh) {
         case cast_vety_t::druh_t::znak:
             v.spravna_veta += cast.znak;
