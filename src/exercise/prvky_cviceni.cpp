@@ -36,6 +36,20 @@ Qt::KeyboardModifiers modifikatory_stisku(std::optional<Qt::KeyboardModifiers> &
     return m;
 }
 
+// What a key press in a text box comes to: Enter answers the page, the dropped character
+// stops here, anything else is the box's; the quote key's modifiers are kept for its release.
+enum class stisk_t { enter, zahozeny, boxu };
+stisk_t roztrid_stisk(const QKeyEvent *u, std::optional<Qt::KeyboardModifiers> &modifikatory_uvozovky)
+{
+    if (je_uvozovka(u))
+        modifikatory_uvozovky = u->modifiers();
+    if (je_enter(u))
+        return stisk_t::enter;
+    return je_zahozeny_znak(u) ? stisk_t::zahozeny : stisk_t::boxu;
+}
+
+bool je_f5(const QKeyEvent *u) { return u->key() == Qt::Key_F5 && !u->isAutoRepeat(); }
+
 // Draws an entry as the page draws text: from 2 pixels in, the highlighted one inverted.
 class kreslic_polozek : public QStyledItemDelegate
 {
@@ -75,23 +89,17 @@ void box_mezery::nastav_pismo(int body)
 
 void box_mezery::keyPressEvent(QKeyEvent *udalost)
 {
-    if (je_uvozovka(udalost))
-        modifikatory_uvozovky_ = udalost->modifiers();
-    if (je_enter(udalost)) {
-        udalost->accept();
+    const stisk_t stisk = roztrid_stisk(udalost, modifikatory_uvozovky_);
+    if (stisk == stisk_t::boxu)
+        return QLineEdit::keyPressEvent(udalost);
+    udalost->accept();
+    if (stisk == stisk_t::enter)
         emit enter();
-        return;
-    }
-    if (je_zahozeny_znak(udalost)) {
-        udalost->accept();
-        return;
-    }
-    QLineEdit::keyPressEvent(udalost);
 }
 
 void box_mezery::keyReleaseEvent(QKeyEvent *udalost)
 {
-    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+    if (je_f5(udalost))
         emit f5();
     if (je_uvozovka(udalost)) {
         const bool vyber = hasSelectedText();
@@ -134,23 +142,17 @@ void box_vety::nastav_format(const format_viceradkoveho_boxu_t &format)
 
 void box_vety::keyPressEvent(QKeyEvent *udalost)
 {
-    if (je_uvozovka(udalost))
-        modifikatory_uvozovky_ = udalost->modifiers();
-    if (je_enter(udalost)) {
-        udalost->accept();
+    const stisk_t stisk = roztrid_stisk(udalost, modifikatory_uvozovky_);
+    if (stisk == stisk_t::boxu)
+        return QPlainTextEdit::keyPressEvent(udalost);
+    udalost->accept();
+    if (stisk == stisk_t::enter)
         emit enter();
-        return;
-    }
-    if (je_zahozeny_znak(udalost)) {
-        udalost->accept();
-        return;
-    }
-    QPlainTextEdit::keyPressEvent(udalost);
 }
 
 void box_vety::keyReleaseEvent(QKeyEvent *udalost)
 {
-    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+    if (je_f5(udalost))
         emit f5();
     if (je_uvozovka(udalost)) {
         QTextCursor kurzor = textCursor();
@@ -286,7 +288,7 @@ void seznam_vyberu::keyPressEvent(QKeyEvent *udalost) { udalost->accept(); }
 void seznam_vyberu::keyReleaseEvent(QKeyEvent *udalost)
 {
     udalost->accept();
-    if (udalost->key() == Qt::Key_F5 && !udalost->isAutoRepeat())
+    if (je_f5(udalost))
         emit f5();
 }
 
