@@ -8,6 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
 namespace hlasky {
 const QString chyba_cd = QStringLiteral(
     "Uistite sa, že CD-ROM nosič s aplikáciou je vložený v CD mechanike a že disk nie je zašpinený či fyzicky "
@@ -30,6 +34,52 @@ namespace {
 
 quint32 cti32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 cti16(const char *p) { return qFromLittleEndian<quint16>(p); }
+
+// One row of 24-bit BMP pixels (blue, green, red) as opaque 32-bit pixels.
+void radek_bgr(const uchar *z, QRgb *cil, int sirka)
+{
+    int x = 0;
+    // Four pixels are twelve bytes, three little-endian words: B0G0R0B1 G1R1B2G2 R2B3G3R3.
+    for (; x + 4 <= sirka; x += 4, z += 12) {
+        quint32 w[3];
+        std::memcpy(w, z, sizeof w);
+        cil[x] = 0xff000000u | (w[0] & 0xffffffu);
+        cil[x + 1] = 0xff000000u | (w[0] >> 24) | ((w[1] & 0xffffu) << 8);
+        cil[x + 2] = 0xff000000u | (w[1] >> 16) | ((w[2] & 0xffu) << 16);
+        cil[x + 3] = 0xff000000u | (w[2] >> 8);
+    }
+    for (; x < sirka; ++x, z += 3)
+        cil[x] = qRgb(z[2], z[1], z[0]);
+}
+
+#if defined(__x86_64__) || defined(__i386__)
+// The same, four pixels a shuffle: the 640 × 480 pictures of every screen decode in a
+// fraction of the time.
+__attribute__((target("ssse3"))) void radek_bgr_ssse3(const uchar *z, QRgb *cil, int sirka)
+{
+    const __m128i rozlozeni = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i alfa = _mm_set1_epi32(int(0xff000000u));
+    int x = 0;
+    // A load takes 16 bytes for 12: the two pixels after the four keep it inside the row.
+    for (; x + 6 <= sirka; x += 4, z += 12) {
+        const __m128i bajty = _mm_loadu_si128(reinterpret_cast<const __m128i *>(z));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(cil + x), _mm_or_si128(_mm_shuffle_epi8(bajty, rozlozeni), alfa));
+    }
+    radek_bgr(z, cil + x, sirka - x);
+}
+#endif
+
+using prevod_radku_t = void (*)(const uchar *, QRgb *, int);
+
+prevod_radku_t prevod_radku()
+{
+#if defined(__x86_64__) || defined(__i386__)
+    static const prevod_radku_t prevod = __builtin_cpu_supports("ssse3") ? radek_bgr_ssse3 : radek_bgr;
+    return prevod;
+#else
+    return radek_bgr;
+#endif
+}
 
 // The media folder's pictures are uncompressed 24-bit BMPs: their rows are copied as they
 // stand, which is many times faster than a general decoder and keeps start-up short.
@@ -54,21 +104,10 @@ std::optional<QImage> rychly_bmp(const QByteArray &bajty)
     QImage obrazek(sirka, vyska, QImage::Format_RGB32);
     if (obrazek.isNull())
         return std::nullopt;
+    const auto prevod = prevod_radku();
     for (int y = 0; y < vyska; ++y) {
-        const char *z = d + data + (vyska_zn > 0 ? vyska - 1 - y : y) * radek;
-        auto *cil = reinterpret_cast<QRgb *>(obrazek.scanLine(y));
-        int x = 0;
-        // Four pixels are twelve bytes, three little-endian words: B0G0R0B1 G1R1B2G2 R2B3G3R3.
-        for (; x + 4 <= sirka; x += 4, z += 12) {
-            quint32 w[3];
-            std::memcpy(w, z, sizeof w);
-            cil[x] = 0xff000000u | (w[0] & 0xffffffu);
-            cil[x + 1] = 0xff000000u | (w[0] >> 24) | ((w[1] & 0xffffu) << 8);
-            cil[x + 2] = 0xff000000u | (w[1] >> 16) | ((w[2] & 0xffu) << 16);
-            cil[x + 3] = 0xff000000u | (w[2] >> 8);
-        }
-        for (; x < sirka; ++x, z += 3)
-            cil[x] = qRgb(uchar(z[2]), uchar(z[1]), uchar(z[0]));
+        const auto *z = reinterpret_cast<const uchar *>(d + data + (vyska_zn > 0 ? vyska - 1 - y : y) * radek);
+        prevod(z, reinterpret_cast<QRgb *>(obrazek.scanLine(y)), sirka);
     }
     return obrazek;
 }

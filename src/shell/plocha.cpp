@@ -48,6 +48,7 @@ obrazkova_plocha::obrazkova_plocha(QWidget *rodic, QRect kde) : aktivni_plocha(r
 void obrazkova_plocha::nastav_obrazek(const QImage &obrazek)
 {
     obrazek_ = obrazek;
+    urci_pruhlednost();
     update();
 }
 
@@ -55,13 +56,38 @@ void obrazkova_plocha::nastav_obrazek_s_velikosti(const QImage &obrazek)
 {
     obrazek_ = obrazek;
     resize(obrazek.size());
+    urci_pruhlednost();
     update();
 }
 
 void obrazkova_plocha::vymaz_obrazek()
 {
     obrazek_ = QImage();
+    urci_pruhlednost();
     update();
+}
+
+void obrazkova_plocha::resizeEvent(QResizeEvent *udalost)
+{
+    aktivni_plocha::resizeEvent(udalost);
+    urci_pruhlednost();
+}
+
+void obrazkova_plocha::moveEvent(QMoveEvent *udalost)
+{
+    aktivni_plocha::moveEvent(udalost);
+    urci_pruhlednost();
+}
+
+// A picture over the whole screen hides it, so the screen beneath need not be painted (half
+// the work of the first frame). Smaller ones stay see-through: an opaque child whose edge
+// falls between two window pixels at a fractional scale leaves a seam.
+void obrazkova_plocha::urci_pruhlednost()
+{
+    const QWidget *rodic = parentWidget();
+    const bool zakryva = rodic && geometry() == rodic->rect() && !obrazek_.isNull() &&
+                         obrazek_.width() >= width() && obrazek_.height() >= height() && !obrazek_.hasAlphaChannel();
+    setAttribute(Qt::WA_OpaquePaintEvent, zakryva);
 }
 
 void obrazkova_plocha::paintEvent(QPaintEvent *)

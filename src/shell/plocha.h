@@ -57,7 +57,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *udalost) override;
+    void resizeEvent(QResizeEvent *udalost) override;
+    void moveEvent(QMoveEvent *udalost) override;
 
 private:
+    void urci_pruhlednost();
+
     QImage obrazek_;
 };

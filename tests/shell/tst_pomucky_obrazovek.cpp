@@ -196,8 +196,9 @@ private slots:
             return b;
         };
         // 24-bit rows of whole groups of four pixels and of one to three more, padded to
-        // four bytes; stored bottom-up as usual, and top-down (negative height).
-        for (int sirka = 4; sirka <= 7; ++sirka) {
+        // four bytes, short and long enough for the four-at-a-time path; stored bottom-up as
+        // usual, and top-down (negative height).
+        for (int sirka : {4, 5, 6, 7, 20, 21, 22, 23}) {
             const QImage o = vzor(QSize(sirka, 3), sirka, 0);
             const QByteArray b = soubor(o);
             QByteArray shora = b;
