@@ -4,6 +4,7 @@
 #include "shell/platforma.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QtEndian>
 #include <cstdlib>
 #include <cstring>
@@ -127,6 +128,16 @@ std::optional<QByteArray> nacti_bajty(const QString &cesta)
 
 std::optional<QImage> nacti_obrazek_souboru(const QString &cesta)
 {
+    // Decoded straight from the page cache: no copy of the file, and no fresh memory to
+    // fault in for one.
+    QFile soubor(cesta);
+    if (soubor.open(QIODevice::ReadOnly) && soubor.size() > 0) {
+        if (uchar *mapa = soubor.map(0, soubor.size())) {
+            auto obrazek = dekoduj_obrazek(QByteArray::fromRawData(reinterpret_cast<const char *>(mapa), soubor.size()));
+            soubor.unmap(mapa);
+            return obrazek;
+        }
+    }
     const auto bajty = nacti_bajty(cesta);
     return bajty ? dekoduj_obrazek(*bajty) : std::nullopt;
 }
@@ -148,21 +159,19 @@ std::optional<QImage> nacti_bitmapu(const QString &relativni) { return nacti_obr
 bool odlozena_bitmapa::nacti(const QString &relativni)
 {
     obrazek_ = QImage();
-    auto bajty = nacti_bajty(soubor_media(relativni));
-    if (!bajty || bajty->isEmpty())
-        return false;
-    bajty_ = std::move(*bajty);
-    return true;
+    cesta_ = soubor_media(relativni);
+    const QFileInfo soubor(cesta_);
+    return soubor.isFile() && soubor.isReadable() && soubor.size() > 0;
 }
 
 const QImage &odlozena_bitmapa::obrazek() const
 {
-    if (obrazek_.isNull() && !bajty_.isEmpty()) {
-        auto obrazek = dekoduj_obrazek(bajty_);
+    if (obrazek_.isNull() && !cesta_.isEmpty()) {
+        auto obrazek = nacti_obrazek_souboru(cesta_);
         if (!obrazek)
             chyba_behu();
         obrazek_ = *obrazek;
-        bajty_.clear();
+        cesta_.clear();
     }
     return obrazek_;
 }

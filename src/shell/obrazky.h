@@ -16,17 +16,17 @@ std::optional<QImage> nacti_bitmapu(const QString &relativni);
 // broken installation, reported with the installation message, and the program ends.
 QImage bitmapa(const QString &relativni);
 
-// A picture read at once and decoded when it is first shown: start-up keeps its check
-// (a file that cannot be read stops it) without spending its time on pictures the first
-// frame does not show. A file that turns out not to be a picture ends the program like
-// any unreadable bitmap.
+// A picture checked at once and read when it is first shown: start-up keeps its check (a
+// missing or unreadable file stops it) without spending its time on pictures the first
+// frame does not show. A file that turns out not to be a picture, or is gone by then, ends
+// the program like any unreadable bitmap.
 class odlozena_bitmapa {
 public:
     bool nacti(const QString &relativni);
     const QImage &obrazek() const;
 
 private:
-    mutable QByteArray bajty_;
+    mutable QString cesta_;
     mutable QImage obrazek_;
 };
 
