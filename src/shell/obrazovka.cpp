@@ -31,6 +31,13 @@ void obrazovka::aktivuj()
 
 void obrazovka::nastav_obraz(const QImage &obrazek)
 {
+    // A background of the screen's size is taken as it is (shared until first drawn on).
+    if (obrazek.size() == QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky) &&
+        obrazek.format() == QImage::Format_RGB32) {
+        obraz_ = obrazek;
+        update();
+        return;
+    }
     QImage novy(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32);
     novy.fill(Qt::black);
     QPainter p(&novy);
