@@ -13,14 +13,23 @@
 #include <QPainter>
 #include <algorithm>
 
-obrazovka::obrazovka(QWidget *rodic)
-    : QWidget(rodic), obraz_(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32)
+obrazovka::obrazovka(QWidget *rodic) : QWidget(rodic)
 {
-    obraz_.fill(Qt::black);
     setFixedSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setWindowTitle(QStringLiteral("Ortanel - Verbano 2"));
+}
+
+// Black until the screen loads its background; made only when something asks for it before
+// then, since every screen replaces it at once.
+QImage &obrazovka::pripraveny_obraz() const
+{
+    if (obraz_.isNull()) {
+        obraz_ = QImage(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32);
+        obraz_.fill(Qt::black);
+    }
+    return obraz_;
 }
 
 void obrazovka::aktivuj()
@@ -51,7 +60,7 @@ void obrazovka::vykresli_obrazek(const QImage &obrazek, QPoint kde)
 {
     if (obrazek.isNull())
         return;
-    QPainter p(&obraz_);
+    QPainter p(&pripraveny_obraz());
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(kde, obrazek);
     p.end();
@@ -60,7 +69,7 @@ void obrazovka::vykresli_obrazek(const QImage &obrazek, QPoint kde)
 
 void obrazovka::uloz_zalohu(const QRect &kde)
 {
-    zaloha_ = obraz_.copy(kde);
+    zaloha_ = pripraveny_obraz().copy(kde);
     zaloha_kde_ = kde.topLeft();
 }
 
@@ -137,7 +146,7 @@ void obrazovka::zvuk_najeti()
 void obrazovka::paintEvent(QPaintEvent *udalost)
 {
     QPainter p(this);
-    p.drawImage(udalost->rect(), obraz_, udalost->rect());
+    p.drawImage(udalost->rect(), pripraveny_obraz(), udalost->rect());
 }
 
 void obrazovka::mouseMoveEvent(QMouseEvent *udalost)

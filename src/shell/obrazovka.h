@@ -37,8 +37,8 @@ public:
     virtual void aktivace() {}
 
     // ---- persistent image ----
-    QImage &obraz() { return obraz_; }
-    const QImage &obraz() const { return obraz_; }
+    QImage &obraz() { return pripraveny_obraz(); }
+    const QImage &obraz() const { return pripraveny_obraz(); }
     // Replaces the whole persistent image.
     void nastav_obraz(const QImage &obrazek);
     // A plain copy of the picture at (x, y) into the persistent image and onto the window.
@@ -91,7 +91,9 @@ protected:
     virtual void pohyb_po_pozadi(Qt::MouseButtons tlacitka, QPoint kde);
 
 private:
-    QImage obraz_;
+    QImage &pripraveny_obraz() const;
+
+    mutable QImage obraz_;
     QImage zaloha_;
     QPoint zaloha_kde_;
     QList<aktivni_plocha *> plochy_;
