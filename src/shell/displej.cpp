@@ -28,3 +28,11 @@ void obnov_rozliseni()
     platforma().zprava(hlasky::nelze_obnovit, QStringLiteral("Systémová chyba"), platforma_t::ikona_t::zadna);
     platforma().ukonci(1);
 }
+
+void zeptej_se_na_konec()
+{
+    if (!platforma().otazka(hlasky::otazka_konec, QStringLiteral("Otázka")))
+        return;
+    obnov_rozliseni();
+    platforma().ukonci(0);
+}

@@ -5,3 +5,5 @@
 void prepni_rozliseni();
 // Leaves full screen at exit; a failure is reported and ends the program.
 void obnov_rozliseni();
+// The exit question; Yes gives the display back and ends the program, No returns.
+void zeptej_se_na_konec();

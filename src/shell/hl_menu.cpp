@@ -192,10 +192,7 @@ void hl_menu::rozloz_temata(int g)
 void hl_menu::stisk_konce()
 {
     zvuk_kliku();
-    if (platforma().otazka(hlasky::otazka_konec, QStringLiteral("Otázka"))) {
-        obnov_rozliseni();
-        platforma().ukonci(0);
-    }
+    zeptej_se_na_konec();
     smaz_aktivni();
 }
 

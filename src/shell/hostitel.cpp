@@ -1,7 +1,9 @@
 #include "shell/hostitel.h"
 
 #include "common/geometrie.h"
+#include "shell/displej.h"
 
+#include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QTimer>
@@ -107,6 +109,14 @@ void hostitel::uvolni(obrazovka_id id)
         aktualni_ = nullptr;
     o->hide();
     o->deleteLater();
+}
+
+// Closing the window (Alt+F4, the desktop's close) asks as the menu's exit button does, so a
+// slip of the keys does not end a pupil's exercise.
+void hostitel::closeEvent(QCloseEvent *udalost)
+{
+    udalost->ignore();
+    zeptej_se_na_konec();
 }
 
 void hostitel::resizeEvent(QResizeEvent *udalost)

@@ -42,6 +42,7 @@ public:
     QWidget *platno() const { return platno_; }
 
 protected:
+    void closeEvent(QCloseEvent *udalost) override;
     void resizeEvent(QResizeEvent *udalost) override;
 
 private:

@@ -360,6 +360,21 @@ private slots:
         }
     }
 
+    // Closing the window from the desktop (Alt+F4) asks the exit question; No keeps the
+    // program as it was, on any screen.
+    void zavreni_okna_se_pta()
+    {
+        odkryj_menu();
+        vyber_rocnik(3);
+        platforma_->odpoved_ano = false;
+        QVERIFY(!okno_->close());
+        QVERIFY(okno_->isVisible());
+        QCOMPARE(platforma_->otazky, QList<QString>{QStringLiteral("Naozaj chceš ukončiť tento program?|Otázka")});
+        QCOMPARE(platforma_->obnoveni, 0);
+        QCOMPARE(menu_->zvoleny_rocnik(), 3);
+        QCOMPARE(okno_->aktualni(), menu_);
+    }
+
     // The credits picture covers the menu until a click; without it the installation is
     // broken.
     void autori_a_zpet()
