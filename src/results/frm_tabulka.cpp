@@ -6,12 +6,14 @@
 #include "common/stav.h"
 #include "shell/hostitel.h"
 #include "shell/obrazky.h"
+#include "shell/platforma.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <utility>
 
 namespace gt = geometrie::tabulka;
 
@@ -115,7 +117,14 @@ QLabel *frm_tabulka::popisek(sloupec_t sloupec, int radek) const
 
 aktivni_plocha *frm_tabulka::klik_plocha() const { return plocha(plocha_zpet); }
 
-void frm_tabulka::aktivace() { QCoreApplication::processEvents(); }
+void frm_tabulka::aktivace()
+{
+    QCoreApplication::processEvents();
+    if (std::exchange(hlaseno_, true))
+        return;
+    if (const auto hlaseni = hlaseni_o_ulozeni(navsteva_))
+        platforma().zprava(*hlaseni, QStringLiteral("Upozornenie"), platforma_t::ikona_t::vykricnik);
+}
 
 void frm_tabulka::smaz_aktivni()
 {

@@ -26,7 +26,8 @@ public:
 
     explicit frm_tabulka(QWidget *rodic = nullptr);
 
-    // Normal pointer; pending events run.
+    // Normal pointer; pending events run; once per visit, the pupil is told if the result
+    // could not be kept.
     void aktivace() override;
     // The back button's normal look and plain mark.
     void smaz_aktivni() override;
@@ -53,5 +54,6 @@ private:
     QImage zpet_normalni_;
     QImage zpet_hover_;
     navsteva_vysledku_t navsteva_;
+    bool hlaseno_ = false;
     std::array<rodina_prvku<QLabel>, pocet_sloupcu> sloupce_;
 };

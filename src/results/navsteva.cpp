@@ -13,3 +13,18 @@ navsteva_vysledku_t zpracuj_vysledky(const spolecny_stav_t &stav)
     navsteva.ulozeni_tabulky = tabulka.ulozeni;
     return navsteva;
 }
+
+std::optional<QString> hlaseni_o_ulozeni(const navsteva_vysledku_t &navsteva)
+{
+    QStringList vety;
+    if (!navsteva.zaznam_zapsan)
+        vety.append(QStringLiteral("Výsledok sa nepodarilo zapísať do záznamu pre učiteľa (VYSLEDKY.DAT)."));
+    if (navsteva.ulozeni_tabulky == ulozeni_tabulky_t::nelze_zapsat)
+        vety.append(QStringLiteral("Výsledok sa nepodarilo zapísať do tabuľky najlepších výsledkov (TAB.DAT)."));
+    if (navsteva.ulozeni_tabulky == ulozeni_tabulky_t::poskozena)
+        vety.append(QStringLiteral("Tabuľka najlepších výsledkov (TAB.DAT) je poškodená, program ju preto nemení."));
+    if (vety.isEmpty())
+        return std::nullopt;
+    vety.append(QStringLiteral("Povedz to, prosím, učiteľovi."));
+    return vety.join(QLatin1Char('\n'));
+}

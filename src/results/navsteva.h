@@ -3,6 +3,8 @@
 #include "common/stav.h"
 #include "results/tabulka.h"
 
+#include <optional>
+
 // Everything a visit of the results screen decides, in its order: the mark, the log
 // record, the score table placed and saved. The screen only shows `tabulka`.
 struct navsteva_vysledku_t {
@@ -13,3 +15,7 @@ struct navsteva_vysledku_t {
 };
 
 navsteva_vysledku_t zpracuj_vysledky(const spolecny_stav_t &stav);
+
+// What the pupil is told when the visit could not keep its result: the log record not
+// written, the table not saved, or a damaged table left alone. Empty when all went well.
+std::optional<QString> hlaseni_o_ulozeni(const navsteva_vysledku_t &navsteva);

@@ -14,6 +14,7 @@
 #include "soubory_vysledku.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QtTest>
@@ -92,6 +93,28 @@ private slots:
         QVERIFY(l->text().startsWith(QStringLiteral("Maximilián Ľudovít")));
         QVERIFY(l->text().endsWith(QChar(0x2026)));
         QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
+    }
+
+    // A visit that kept its result says nothing; one whose log record could not be written
+    // tells the pupil once, when the screen comes up, and still shows the table.
+    void neulozeny_vysledek_se_ohlasi()
+    {
+        platforma_.zpravy.clear();
+        otevri()->aktivuj();
+        QCOMPARE(platforma_.zpravy.size(), 0);
+
+        const QString log = spoj_cestu(instalace_.data(), QStringLiteral("VYSLEDKY.DAT"));
+        QFile::remove(log);
+        QVERIFY(QDir().mkdir(log));
+        const auto scr = otevri();
+        scr->aktivuj();
+        scr->aktivuj();
+        QVERIFY(QDir(log).removeRecursively());
+        QCOMPARE(platforma_.zpravy.size(), 1);
+        QCOMPARE(platforma_.zpravy[0].titulek, QStringLiteral("Upozornenie"));
+        QCOMPARE(platforma_.zpravy[0].ikona, platforma_t::ikona_t::vykricnik);
+        QVERIFY(platforma_.zpravy[0].text.contains(QStringLiteral("VYSLEDKY.DAT")));
+        QCOMPARE(scr->popisek(sloupec_t::jmeno, 0)->text(), QStringLiteral("Jana Šťastná"));
     }
 
     // Onto the back button: the hover sound once and the hover look; with a button held

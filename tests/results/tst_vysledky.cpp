@@ -2,6 +2,7 @@
 // log record byte for byte, and the score table placed and saved.
 #include "common/hodiny.h"
 #include "pomoc/instalace.h"
+#include "results/navsteva.h"
 #include "results/zaznam.h"
 #include "results/znamka.h"
 #include "soubory_vysledku.h"
@@ -239,6 +240,39 @@ private slots:
         QCOMPARE(v.ulozeni, ulozeni_tabulky_t::poskozena);
         QCOMPARE(zobrazene(v.zobrazeni).first(), QStringLiteral("Nový|5|1|2"));
         QVERIFY(QFileInfo(soubor("TAB.DAT")).isDir());
+    }
+
+    // A visit that could not keep its result says so, naming each file it could not keep.
+    void hlaseni_o_ulozeni_data()
+    {
+        QTest::addColumn<bool>("zapsan");
+        QTest::addColumn<ulozeni_tabulky_t>("ulozeni");
+        QTest::addColumn<QStringList>("hlaseni"); // the files the message names, in order
+        using u = ulozeni_tabulky_t;
+        QTest::newRow("all kept") << true << u::ulozena << QStringList();
+        QTest::newRow("nothing to place in the table") << true << u::nezmenena << QStringList();
+        QTest::newRow("log not written") << false << u::nezmenena << QStringList{"VYSLEDKY.DAT"};
+        QTest::newRow("table not written") << true << u::nelze_zapsat << QStringList{"TAB.DAT"};
+        QTest::newRow("damaged table, and no log") << false << u::poskozena << QStringList{"VYSLEDKY.DAT", "TAB.DAT"};
+    }
+    void hlaseni_o_ulozeni()
+    {
+        QFETCH(bool, zapsan);
+        QFETCH(ulozeni_tabulky_t, ulozeni);
+        QFETCH(QStringList, hlaseni);
+        navsteva_vysledku_t navsteva;
+        navsteva.zaznam_zapsan = zapsan;
+        navsteva.ulozeni_tabulky = ulozeni;
+        const auto h = ::hlaseni_o_ulozeni(navsteva);
+        QCOMPARE(h.has_value(), !hlaseni.isEmpty());
+        if (!h)
+            return;
+        QStringList jmenovane;
+        for (const QString &veta : h->split(QLatin1Char('\n')))
+            if (const qsizetype z = veta.indexOf(QLatin1Char('(')); z >= 0)
+                jmenovane.append(veta.mid(z + 1, veta.indexOf(QLatin1Char(')')) - z - 1));
+        QCOMPARE(jmenovane, hlaseni);
+        QVERIFY(h->endsWith(QStringLiteral("Povedz to, prosím, učiteľovi.")));
     }
 
     // 200 sections, far beyond the 1,500 lines the table once held; a name never breaks a row.
