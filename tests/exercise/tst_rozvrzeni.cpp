@@ -3,13 +3,16 @@
 // sentence box wrapping as the layout counted, the page painted from the model, the rows
 // of a choice list under the pointer, and the bubble's size.
 #include "data/znacky.h"
+#include "common/stav.h"
 #include "exercise/bublina.h"
+#include "exercise/kontrola.h"
 #include "exercise/kresleni_stranky.h"
 #include "exercise/prvky_cviceni.h"
 #include "exercise/seznam_vyberu.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
 
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QtTest>
@@ -530,6 +533,34 @@ private slots:
         QCOMPARE(b.vyska, radku * (body == 12 ? 20 : 16));
         QCOMPARE(b.obrazek, QStringLiteral("GRAFIKA/HINT%1.BMP").arg(radku));
         QCOMPARE(b.radky.join(u' '), text.simplified());
+    }
+
+    // Lines of random markup, well formed or not, in every kind: reading, layout and
+    // checking never fail, every page shows at least one sentence, and the pages end.
+    void nahodne_radky()
+    {
+        QRandomGenerator g(20261206);
+        const QString znaky = QStringLiteral("ab cŠ<>#~^*¦,.0123456789 \"„“?!-");
+        for (int kolo = 0; kolo < 600; ++kolo) {
+            QStringList radky;
+            for (int r = 0, n = 1 + int(g.bounded(12)); r < n; ++r) {
+                QString t;
+                for (int i = 0, delka = int(g.bounded(g.bounded(2) ? 40 : 300)); i < delka; ++i)
+                    t += znaky[int(g.bounded(znaky.size()))];
+                radky << t + (g.bounded(3) ? QStringLiteral("*%1").arg(g.bounded(30)) : QString());
+            }
+            for (druh_t d : vsechny_druhy) {
+                stav_cviceni_t s = cviceni(radky, d, g.bounded(2) == 0);
+                for (int stran = 1; s.losovani.pocet_zobrazenych < s.losovani.pocet_uloh; ++stran) {
+                    const int pred = s.losovani.pocet_zobrazenych;
+                    stranka_t st = rozvrhni(s, kolo);
+                    QVERIFY2(s.losovani.pocet_zobrazenych > pred && stran <= s.losovani.pocet_uloh,
+                             qPrintable(radky.join(u'\n')));
+                    spolecny_stav_t spolecny;
+                    zkontroluj_priklady(st, QStringList(st.pocet_prvku(), QStringLiteral("a")), {}, s, spolecny);
+                }
+            }
+        }
     }
 };
 
