@@ -2,6 +2,7 @@
 
 #include "common/pismo.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
@@ -57,5 +58,9 @@ void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona)
                        "QPushButton { background: #2f6fe4; color: white; border: none; border-radius: 8px;"
                        "  padding: 6px 20px; min-width: 64px; font-weight: bold; }"
                        "QPushButton:hover { background: #4a86f0; }"
-                       "QPushButton:focus { outline: none; border: 2px solid #1b4fb0; }"));
+                       "QPushButton:focus { outline: none; border: 2px solid #1b4fb0; }"
+                       // A desktop icon theme would put its icon over the button's caption.
+                       "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"));
+    for (QAbstractButton *tlacitko : box.buttons())
+        tlacitko->setIcon(QIcon());
 }

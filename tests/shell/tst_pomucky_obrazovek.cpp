@@ -1,12 +1,14 @@
 // The helpers every screen uses: reading the media's pictures (the quick path for 24-bit
 // BMPs gives exactly Qt's pixels), drawing with a transparent key colour (pixel by pixel),
-// the wait that keeps events flowing, and the sound device (what prehraj_zvuk tells it,
+// the message boxes' look, the wait that keeps events flowing, and the sound device (what prehraj_zvuk tells it,
 // where the screens find it, and the real device on this machine: playing where there is
 // sound, failing soft where there is not).
+#include "common/pismo.h"
 #include "pomoc/falesny_zvuk.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
+#include "shell/okno_zpravy.h"
 #include "shell/plocha.h"
 #include "shell/zvuk.h"
 #include "shell/zvuk_multimedia.h"
@@ -14,6 +16,8 @@
 #include <QBuffer>
 #include <QDataStream>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -21,6 +25,8 @@
 #include <climits>
 #include <cmath>
 #include <ctime>
+
+Q_DECLARE_METATYPE(platforma_t::ikona_t)
 
 using rezim_t = zvukove_zarizeni::rezim_t;
 
@@ -228,6 +234,32 @@ private slots:
         QCOMPARE(precteno.has_value(), !obrazek.isNull());
         if (precteno)
             QCOMPARE(*precteno, obrazek);
+    }
+
+    // A message in the program's look: its own drawn icon (none where the message has none)
+    // and buttons with their captions alone, even where the desktop's theme gave them icons.
+    void okno_zpravy_data()
+    {
+        QTest::addColumn<platforma_t::ikona_t>("ikona");
+        QTest::newRow("none") << platforma_t::ikona_t::zadna;
+        QTest::newRow("exclamation") << platforma_t::ikona_t::vykricnik;
+        QTest::newRow("stop") << platforma_t::ikona_t::stop;
+        QTest::newRow("question") << platforma_t::ikona_t::otaznik;
+    }
+    void okno_zpravy()
+    {
+        QFETCH(platforma_t::ikona_t, ikona);
+        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Otázka"), QStringLiteral("Naozaj?"),
+                        QMessageBox::Yes | QMessageBox::No);
+        QPixmap motiv(16, 16);
+        motiv.fill(Qt::green);
+        for (QAbstractButton *b : box.buttons())
+            b->setIcon(QIcon(motiv));
+        uprav_okno_zpravy(box, ikona);
+        QCOMPARE(box.iconPixmap().isNull(), ikona == platforma_t::ikona_t::zadna);
+        for (const QAbstractButton *b : box.buttons())
+            QVERIFY(b->icon().isNull());
+        QCOMPARE(box.font().family(), pismo_obrazovky(11).family());
     }
 
     void trvani_data()
