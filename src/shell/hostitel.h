@@ -40,6 +40,8 @@ public:
 
     // The stage the screens are children of.
     QWidget *platno() const { return platno_; }
+    // How many window pixels one stage pixel takes (1 in a 640 × 480 window).
+    qreal meritko() const { return transform().m11(); }
 
 protected:
     void closeEvent(QCloseEvent *udalost) override;

@@ -1,16 +1,19 @@
 #include "shell/okno_zpravy.h"
 
 #include "common/pismo.h"
+#include "shell/hostitel.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <cmath>
 
 namespace
 {
 
-QPixmap nakresli_ikonu(platforma_t::ikona_t ikona)
+QPixmap nakresli_ikonu(platforma_t::ikona_t ikona, qreal meritko)
 {
     QColor barva;
     QString znak;
@@ -30,10 +33,12 @@ QPixmap nakresli_ikonu(platforma_t::ikona_t ikona)
         break;
     }
     const int strana = 40;
-    QPixmap obrazek(strana * 2, strana * 2);
+    const int pixelu = static_cast<int>(std::lround(strana * 2 * meritko));
+    QPixmap obrazek(pixelu, pixelu);
     obrazek.setDevicePixelRatio(2);
     obrazek.fill(Qt::transparent);
     QPainter p(&obrazek);
+    p.scale(meritko, meritko);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     p.setBrush(barva);
@@ -49,18 +54,30 @@ QPixmap nakresli_ikonu(platforma_t::ikona_t ikona)
 
 void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona)
 {
-    box.setFont(pismo_obrazovky(11));
+    const hostitel *okno = hostitel::instance();
+    uprav_okno_zpravy(box, ikona, okno ? okno->meritko() : 1.0);
+}
+
+void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona, qreal meritko)
+{
+    meritko = std::clamp(meritko, 1.0, 8.0);
+    const auto px = [meritko](int n) { return QString::number(std::lround(n * meritko)) + QStringLiteral("px"); };
+    QFont pismo = pismo_obrazovky(11);
+    pismo.setPixelSize(static_cast<int>(std::lround(pismo.pixelSize() * meritko)));
+    box.setFont(pismo);
     if (ikona != platforma_t::ikona_t::zadna)
-        box.setIconPixmap(nakresli_ikonu(ikona));
+        box.setIconPixmap(nakresli_ikonu(ikona, meritko));
     box.setStyleSheet(
-        QStringLiteral("QMessageBox { background: #ffffff; border: 2px solid #2f6fe4; }"
+        QStringLiteral("QMessageBox { background: #ffffff; border: %1 solid #2f6fe4; }"
                        "QMessageBox QLabel { color: #1f2a44; }"
-                       "QPushButton { background: #2f6fe4; color: white; border: none; border-radius: 8px;"
-                       "  padding: 6px 20px; min-width: 64px; font-weight: bold; }"
+                       "QPushButton { background: #2f6fe4; color: white; border: none; border-radius: %2;"
+                       "  padding: %3 %4; min-width: %5; font-family: \"%7\"; font-size: %6; font-weight: bold; }"
                        "QPushButton:hover { background: #4a86f0; }"
-                       "QPushButton:focus { outline: none; border: 2px solid #1b4fb0; }"
+                       "QPushButton:focus { outline: none; border: %1 solid #1b4fb0; }"
                        // A desktop icon theme would put its icon over the button's caption.
-                       "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"));
+                       "QDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }")
+            .arg(px(2), px(8), px(6), px(20), px(64))
+            .arg(QString::number(pismo.pixelSize()) + QStringLiteral("px"), pismo.family()));
     for (QAbstractButton *tlacitko : box.buttons())
         tlacitko->setIcon(QIcon());
 }

@@ -236,30 +236,43 @@ private slots:
             QCOMPARE(*precteno, obrazek);
     }
 
-    // A message in the program's look: its own drawn icon (none where the message has none)
-    // and buttons with their captions alone, even where the desktop's theme gave them icons.
+    // A message in the program's look and as large as the stage on the screen: its own drawn
+    // icon (none where the message has none) and buttons with their captions alone, even
+    // where the desktop's theme gave them icons.
     void okno_zpravy_data()
     {
         QTest::addColumn<platforma_t::ikona_t>("ikona");
-        QTest::newRow("none") << platforma_t::ikona_t::zadna;
-        QTest::newRow("exclamation") << platforma_t::ikona_t::vykricnik;
-        QTest::newRow("stop") << platforma_t::ikona_t::stop;
-        QTest::newRow("question") << platforma_t::ikona_t::otaznik;
+        QTest::addColumn<double>("meritko"); // the stage's scale on the screen
+        QTest::newRow("none, a 640 x 480 window") << platforma_t::ikona_t::zadna << 1.0;
+        QTest::newRow("exclamation, 1280 x 960") << platforma_t::ikona_t::vykricnik << 2.0;
+        QTest::newRow("stop, 1366 x 768") << platforma_t::ikona_t::stop << 1.6;
+        QTest::newRow("question, below the stage's size") << platforma_t::ikona_t::otaznik << 0.5;
     }
     void okno_zpravy()
     {
         QFETCH(platforma_t::ikona_t, ikona);
+        QFETCH(double, meritko);
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Otázka"), QStringLiteral("Naozaj?"),
                         QMessageBox::Yes | QMessageBox::No);
         QPixmap motiv(16, 16);
         motiv.fill(Qt::green);
         for (QAbstractButton *b : box.buttons())
             b->setIcon(QIcon(motiv));
-        uprav_okno_zpravy(box, ikona);
+        uprav_okno_zpravy(box, ikona, meritko);
+        const double velikost = std::max(meritko, 1.0); // never smaller than on the stage
         QCOMPARE(box.iconPixmap().isNull(), ikona == platforma_t::ikona_t::zadna);
-        for (const QAbstractButton *b : box.buttons())
+        if (!box.iconPixmap().isNull())
+            QCOMPARE(box.iconPixmap().deviceIndependentSize(), QSizeF(40, 40) * velikost);
+        box.ensurePolished();
+        const int pixelu = int(std::lround(pismo_obrazovky(11).pixelSize() * velikost));
+        for (QAbstractButton *b : box.buttons()) {
             QVERIFY(b->icon().isNull());
+            b->ensurePolished();
+            QCOMPARE(b->font().pixelSize(), pixelu);
+            QCOMPARE(b->font().family(), pismo_obrazovky(11).family());
+        }
         QCOMPARE(box.font().family(), pismo_obrazovky(11).family());
+        QCOMPARE(box.font().pixelSize(), pixelu);
     }
 
     void trvani_data()
