@@ -10,10 +10,13 @@
 #include "shell/obrazky.h"
 #include "shell/okno_zpravy.h"
 #include "shell/plocha.h"
+#include "shell/preklad.h"
 #include "shell/zvuk.h"
 #include "shell/zvuk_multimedia.h"
 
 #include <QBuffer>
+#include <QDialogButtonBox>
+#include <QLibraryInfo>
 #include <QDataStream>
 #include <QElapsedTimer>
 #include <QMessageBox>
@@ -273,6 +276,24 @@ private slots:
         }
         QCOMPARE(box.font().family(), pismo_obrazovky(11).family());
         QCOMPARE(box.font().pixelSize(), pixelu);
+    }
+
+    // Qt's own buttons speak Slovak where Qt's catalogue is installed, the ones it leaves in
+    // English included; what the catalogue does translate stays its own.
+    void preklad_qt()
+    {
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_sk.qm")))
+            QSKIP("Qt's Slovak translations are not installed");
+        nacti_preklad_qt();
+        nacti_preklad_qt();
+        QDialogButtonBox tlacitka(QDialogButtonBox::Cancel | QDialogButtonBox::Close | QDialogButtonBox::Save |
+                                  QDialogButtonBox::Yes);
+        QCOMPARE(tlacitka.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušiť"));
+        QCOMPARE(tlacitka.button(QDialogButtonBox::Close)->text(), QStringLiteral("Zavrieť"));
+        QCOMPARE(tlacitka.button(QDialogButtonBox::Save)->text(), QStringLiteral("Uložiť"));
+        QCOMPARE(tlacitka.button(QDialogButtonBox::Yes)->text().remove(u'&'), QStringLiteral("Áno"));
+        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Tlačiť"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Not a button"), QStringLiteral("Not a button"));
     }
 
     void trvani_data()
