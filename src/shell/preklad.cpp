@@ -21,7 +21,6 @@ public:
     QString translate(const char *kontext, const char *text, const char *, int) const override
     {
         static const QHash<QString, QString> tlacitka = {
-            {QStringLiteral("OK"), QStringLiteral("OK")},
             {QStringLiteral("Save"), QStringLiteral("Uložiť")},
             {QStringLiteral("Save All"), QStringLiteral("Uložiť všetko")},
             {QStringLiteral("Don't Save"), QStringLiteral("Neukladať")},
@@ -41,8 +40,7 @@ public:
             {QStringLiteral("Reset"), QStringLiteral("Obnoviť")},
             {QStringLiteral("Restore Defaults"), QStringLiteral("Obnoviť predvolené")},
         };
-        const QByteArrayView k(kontext);
-        if (k != "QPlatformTheme" && k != "QDialogButtonBox")
+        if (QByteArrayView(kontext) != "QPlatformTheme")
             return {};
         return tlacitka.value(QString::fromUtf8(text).remove(QLatin1Char('&')));
     }
