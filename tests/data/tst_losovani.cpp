@@ -1,8 +1,6 @@
-// Drawing the sentences of an exercise: distinct random choice with keep mode, whole texts,
-// and the exceptions' matching rule.
+// Drawing the sentences of an exercise: distinct random choice with keep mode, whole texts.
 #include "common/nahoda.h"
 #include "data/losovani.h"
-#include "data/vyjimky.h"
 #include "data/znacky.h"
 
 #include <QSet>
@@ -135,30 +133,6 @@ private slots:
         nahoda().zafixuj(1);
         QCOMPARE(pocet_textu(radky), 1);
         QCOMPARE(vylosuj_s(1, radky, true).vybrane_radky, (QList<int>{0, 2, 3}));
-    }
-
-    void vyjimky_data()
-    {
-        QTest::addColumn<QStringList>("seznam");
-        QTest::addColumn<QString>("veta");
-        QTest::addColumn<int>("cislo");
-        QTest::addColumn<bool>("prijata");
-        const QStringList dve{"Prišlo 25 žiakov.*14", "Prišlo dvadsaťpäť žiakov.*14"};
-        QTest::newRow("first entry") << dve << "Prišlo 25 žiakov." << 14 << true;
-        QTest::newRow("second entry") << dve << "Prišlo dvadsaťpäť žiakov." << 14 << true;
-        QTest::newRow("other sentence number") << dve << "Prišlo 25 žiakov." << 15 << false;
-        QTest::newRow("number compared as a number") << QStringList{"Áno.*014"} << "Áno." << 14 << true;
-        QTest::newRow("a lone entry counts too") << QStringList{"Áno.*3"} << "Áno." << 3 << true;
-        QTest::newRow("case-sensitive") << QStringList{"Áno.*3"} << "áno." << 3 << false;
-        QTest::newRow("entry without a star is skipped") << QStringList{"Áno.", "Áno.*3"} << "Áno." << 3 << true;
-    }
-    void vyjimky()
-    {
-        QFETCH(QStringList, seznam);
-        QFETCH(QString, veta);
-        QFETCH(int, cislo);
-        QFETCH(bool, prijata);
-        QCOMPARE(vyjimky_t{seznam}.prijme(veta, cislo), prijata);
     }
 };
 

@@ -1,4 +1,4 @@
-// The sentence markup: numbers, items, written-out sentences, the scanner and malformed lines.
+// The sentence markup: numbers, items, written-out sentences and malformed lines.
 #include "common/nahoda.h"
 #include "data/znacky.h"
 
@@ -112,23 +112,6 @@ private slots:
         QCOMPARE(pocty.keys(), (QStringList{"a", "b", "c", "d"}));
         for (auto it = pocty.cbegin(); it != pocty.cend(); ++it)
             QVERIFY2(std::abs(it.value() - 2000) < 400, qPrintable(it.key()));
-    }
-
-    void rozlozeni()
-    {
-        using d = cast_vety_t::druh_t;
-        const QList<cast_vety_t> casti = rozloz_vetu(QStringLiteral("A¦<b#c>d<e"));
-        QList<d> druhy;
-        QString znaky;
-        for (const cast_vety_t &c : casti) {
-            druhy.append(c.druh);
-            znaky += c.druh == d::polozka ? c.polozka.a : c.druh == d::znak ? QString(c.znak) : QString();
-        }
-        QCOMPARE(druhy, (QList<d>{d::znak, d::novy_radek, d::polozka, d::znak, d::znak, d::znak}));
-        QCOMPARE(znaky, QStringLiteral("Abd<e"));
-        QCOMPARE(casti[2].pozice, 2);
-        QCOMPARE(casti[3].pozice, 7);
-        QCOMPARE(odstran_oddelovace_radku(QStringLiteral("a¦b¦¦c")), QStringLiteral("abc"));
     }
 
     // The reason names what is wrong; empty: well formed.

@@ -39,6 +39,13 @@ inline stranka_t rozvrhni(stav_cviceni_t &s, std::uint64_t seminko = 7)
     return zobraz_vybrane_radky(s, sirka_stranky(), generator);
 }
 
+// The first page of an exercise of the given lines.
+inline stranka_t prvni_stranka(const QStringList &radky, druh_t druh)
+{
+    stav_cviceni_t s = cviceni(radky, druh);
+    return rozvrhni(s);
+}
+
 inline QList<kresba_t> texty(const stranka_t &s)
 {
     QList<kresba_t> vysledek;

@@ -190,6 +190,8 @@ private slots:
         QTest::newRow("typed untidily, matched normalised")
             << QStringList{iny + "*021", "x*1"} << "Prišiel  keď už bolo neskoro ." << true;
         QTest::newRow("exception text must match exactly") << QStringList{iny + "*21"} << iny.chopped(1) + "!" << false;
+        QTest::newRow("case-sensitive") << QStringList{iny.toLower() + "*21"} << iny << false;
+        QTest::newRow("entry without a star is skipped") << QStringList{iny, iny + "*21"} << iny << true;
     }
     void vyjimky()
     {

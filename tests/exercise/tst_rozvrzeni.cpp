@@ -1,14 +1,11 @@
 // The page layout on its model in the bundled page font (page limits, covers, breaks,
-// element sizes and alignment, lists, counters, sentence boxes, malformed lines), the
-// sentence box wrapping as the layout counted, the page painted from the model, the rows
-// of a choice list under the pointer, and the bubble's size.
-#include "data/znacky.h"
+// element sizes and alignment, lists, sentence boxes, malformed lines), the sentence box
+// wrapping as the layout counted, and the bubble's size.
 #include "common/stav.h"
+#include "data/znacky.h"
 #include "exercise/bublina.h"
 #include "exercise/kontrola.h"
-#include "exercise/kresleni_stranky.h"
 #include "exercise/prvky_cviceni.h"
-#include "exercise/seznam_vyberu.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
 
@@ -44,22 +41,6 @@ QString veta_na_radky(int n)
     return text + QStringLiteral(".");
 }
 
-QImage plocha(int w, int h, QRgb barva)
-{
-    QImage i(w, h, QImage::Format_RGB32);
-    i.fill(barva);
-    return i;
-}
-
-bool ma_tmavy_pixel(const QImage &i, const QRect &r)
-{
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            if (qGray(i.pixel(x, y)) < 100)
-                return true;
-    return false;
-}
-
 } // namespace
 
 class tst_rozvrzeni : public QObject
@@ -75,12 +56,13 @@ private slots:
         QTest::addColumn<QList<int>>("na_strance");
         QTest::addColumn<int>("krok");
         const QString kratka = QStringLiteral("Pes <b#p>eží."), tri = QStringLiteral("Prvý<,# >¦druhý¦tretí riadok.");
+        // clang-format off
         QTest::newRow("one-line choices: nine a page") << druh_t::vyberovka << kratka << 12 << QList<int>{9, 3} << 36;
         QTest::newRow("three-line gaps: five a page") << druh_t::doplnovacka << tri << 7 << QList<int>{5, 2} << 74;
-        QTest::newRow("two-line choices")
-            << druh_t::vyberovka << QStringLiteral("Prvý¦druhý <r#l>iadok.") << 20 << QList<int>{6, 6, 6, 2} << 56;
+        QTest::newRow("two-line choices") << druh_t::vyberovka << "Prvý¦druhý <r#l>iadok." << 20 << QList<int>{6, 6, 6, 2} << 56;
         QTest::newRow("three-line dictations") << druh_t::diktat << veta_na_radky(3) << 11 << QList<int>{5, 5, 1} << 74;
         QTest::newRow("the last sentence ends the page") << druh_t::oprava << kratka << 3 << QList<int>{3} << 36;
+        // clang-format on
     }
     void limity_stranky()
     {
@@ -115,14 +97,14 @@ private slots:
         QTest::addColumn<int>("repro_y");
         QTest::addColumn<QStringList>("obrazky");
         namespace o = obrazky_stranky;
-        const QString box = o::veta + " 46,87";
+        const QString box = o::veta + " 46,87", pruhledny = " 569,87 see-through";
+        // clang-format off
         QTest::newRow("one line") << druh_t::vyberovka << "Pes <b#p>eží.*5" << 90
-                                  << QStringList{box, o::kryt_levy + " 46,87", o::kryt_pravy + " 569,87 see-through",
-                                                 o::kryt_spodni + " 46,112"};
+            << QStringList{box, o::kryt_levy + " 46,87", o::kryt_pravy + pruhledny, o::kryt_spodni + " 46,112"};
         QTest::newRow("two lines") << druh_t::doplnovacka << "Pes¦<b#p>eží.*5" << 97
-                                   << QStringList{box, o::kryt2_levy + " 46,87", o::kryt2_pravy + " 569,87 see-through",
-                                                  o::kryt2_spodni + " 46,132"};
+            << QStringList{box, o::kryt2_levy + " 46,87", o::kryt2_pravy + pruhledny, o::kryt2_spodni + " 46,132"};
         QTest::newRow("three lines") << druh_t::doplnovacka << "P¦e¦<s#z>.*5" << 107 << QStringList{box};
+        // clang-format on
     }
     // The box and the cover of the sentence's line count (the right piece transparent by
     // its pixel (0, 20)); the speaker moves with the line count.
@@ -132,19 +114,15 @@ private slots:
         QFETCH(QString, radek);
         QFETCH(int, repro_y);
         QFETCH(QStringList, obrazky);
-        stav_cviceni_t s = cviceni({radek}, druh);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({radek}, druh);
         QCOMPARE(stranka.vety.first().repro.obdelnik, QRect(46, repro_y, 44, 30));
         QStringList kresby;
         for (const kresba_t &k : stranka.kresby)
             if (!k.obrazek.isEmpty())
-                kresby.append(QStringLiteral("%1 %2,%3%4")
-                                  .arg(k.obrazek)
-                                  .arg(k.poloha.x())
-                                  .arg(k.poloha.y())
-                                  .arg(k.druh == kresba_t::druh_t::obrazek_pruhledny && k.klic == QPoint(0, 20)
-                                           ? " see-through"
-                                           : ""));
+                kresby.append(QStringLiteral("%1 %2,%3").arg(k.obrazek).arg(k.poloha.x()).arg(k.poloha.y()) +
+                              (k.druh == kresba_t::druh_t::obrazek_pruhledny && k.klic == QPoint(0, 20)
+                                   ? QStringLiteral(" see-through")
+                                   : QString()));
         QCOMPARE(kresby, obrazky);
     }
 
@@ -153,33 +131,30 @@ private slots:
         const QString text = QStringLiteral(
             "Keď sme v sobotu ráno vyrazili na výlet do hôr, nikto z nás ešte netušil, že nás na vrchole čaká "
             "prudká búrka s krupobitím a že sa domov vrátime premočení až do poslednej n<i#y>tky.");
-        stav_cviceni_t s = cviceni({text + QStringLiteral("*3")}, druh_t::doplnovacka);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({text + QStringLiteral("*3")}, druh_t::doplnovacka);
         const QMap<int, radek_t> radky = radky_textu(stranka);
         QCOMPARE(radky.keys(), (QList<int>{92, 110, 128}));
         // The first line ends after the last space that still ends before 570.
-        const QString prvni = radky[92].text;
-        const int mez = 95 + sirka12(prvni);
+        const QString prvni = radky[92].text, druhy = radky[110].text, kratsi = druhy.chopped(1);
+        const int mez = 95 + sirka12(prvni), mezera = sirka12(QStringLiteral(" "));
         QVERIFY(prvni.endsWith(u' ') && mez < 570);
         QVERIFY(95 + sirka12(text.left(text.indexOf(u' ', prvni.size()) + 1)) >= 570);
         // Later lines break at the first space after which the pen plus a space passes the same x.
-        const QString druhy = radky[110].text, kratsi = druhy.chopped(1);
-        QVERIFY(95 + sirka12(druhy) + sirka12(QStringLiteral(" ")) > mez);
-        QVERIFY(95 + sirka12(kratsi.left(kratsi.lastIndexOf(u' ') + 1)) + sirka12(QStringLiteral(" ")) <= mez);
+        QVERIFY(95 + sirka12(druhy) + mezera > mez);
+        QVERIFY(95 + sirka12(kratsi.left(kratsi.lastIndexOf(u' ') + 1)) + mezera <= mez);
         // Nothing is lost or drawn twice, and the gap sits on the last line.
         QCOMPARE(prvni + druhy + radky[128].text, text.left(text.indexOf(u'<')) + QStringLiteral("tky."));
         QCOMPARE(stranka.dopln_box.first().obdelnik.top(), 128);
         QCOMPARE(stranka.vety.first().check_mark.odpoved, QString(text).replace(QStringLiteral("<i#y>"), "i"));
     }
 
+    // The space that opens the second line is not drawn but belongs to the sentence.
     void oddelovac_a_mezera_na_zacatku_radku()
     {
-        stav_cviceni_t s = cviceni({QStringLiteral("Prvá časť<,# >¦ druhá <č#c>asť.*1")}, druh_t::doplnovacka);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({"Prvá časť<,# >¦ druhá <č#c>asť.*1"}, druh_t::doplnovacka);
         const QMap<int, radek_t> radky = radky_textu(stranka);
         QCOMPARE(radky.keys(), (QList<int>{92, 110}));
         QCOMPARE(radky[92].text, QStringLiteral("Prvá časť"));
-        // The space that opens the second line is not drawn but belongs to the sentence.
         QCOMPARE(radky[110].text, QStringLiteral("druhá asť."));
         QCOMPARE(radky[110].zacatek, 95);
         QCOMPARE(stranka.vety.first().check_mark.odpoved, QStringLiteral("Prvá časť, druhá časť."));
@@ -200,15 +175,14 @@ private slots:
         const QString zvlastna = QStringLiteral("Včera, mohlo být kolem páté "),
                       obycajna = QStringLiteral("Včera, mohlo byt kolem páté "),
                       potom = QStringLiteral(" a potom <b#p>.*1");
-        const QString w569 = slovo(569 - 95 - sirka12(QStringLiteral("Tu  "))),
-                      w570 = slovo(570 - 95 - sirka12(QStringLiteral("Tu  "))),
+        const int tu2 = 95 + sirka12(QStringLiteral("Tu  "));
+        const QString w569 = slovo(569 - tu2), w570 = slovo(570 - tu2),
                       w474 = slovo(474 - sirka12(QStringLiteral("."))),
                       w573 = slovo(573 - 95 - sirka12(zvlastna) - sirka12(QStringLiteral(" "))),
-                      w_polozka = slovo(570 - 95 - sirka12(QStringLiteral("abc")) - 2);
+                      w_polozka = slovo(570 - 95 - sirka12(QStringLiteral("abc")) - 2), x80(80, u'x');
         for (const QString &w : {w569, w570, w474, w573, w_polozka})
             QVERIFY(!w.isEmpty());
         QCOMPARE(sirka12(zvlastna), sirka12(obycajna));
-        const QString x80(80, u'x');
         // clang-format off
         QTest::newRow("a break ending at 569 fits") << tu + w569 + dalej << tu + w569 + " " << 2 << QPoint();
         QTest::newRow("a break ending at 570 does not") << tu + w570 + dalej << tu << 0 << QPoint();
@@ -219,8 +193,7 @@ private slots:
         QTest::newRow("the special sentence") << zvlastna + w573 + potom << zvlastna + w573 + " a " << 2 << QPoint();
         QTest::newRow("the same width otherwise") << obycajna + w573 + potom << obycajna << 0 << QPoint();
         // An item passing x 570 after the line's last break goes to the next line.
-        QTest::newRow("an item ending at 570 stays")
-            << tu + w_polozka + "<abc#d>.*1" << tu << 0 << QPoint(95 + sirka12(w_polozka), 110);
+        QTest::newRow("an item ending at 570 stays") << tu + w_polozka + "<abc#d>.*1" << tu << 0 << QPoint(95 + sirka12(w_polozka), 110);
         QTest::newRow("an item passing 570 goes on") << tu + w_polozka + "m<abc#d>.*1" << tu << 0 << QPoint(95, 128);
         // clang-format on
     }
@@ -230,8 +203,7 @@ private slots:
         QFETCH(QString, prvni);
         QFETCH(int, radku);
         QFETCH(QPoint, prvek);
-        stav_cviceni_t s = cviceni({radek}, druh_t::doplnovacka);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({radek}, druh_t::doplnovacka);
         QCOMPARE(radky_textu(stranka).value(92).text, prvni);
         if (radku > 0)
             QCOMPARE(stranka.vety.first().check_mark.pocet_radku, radku);
@@ -254,8 +226,7 @@ private slots:
         QFETCH(druh_t, druh);
         QFETCH(QString, radek);
         QFETCH(int, mezera);
-        stav_cviceni_t s = cviceni({radek}, druh);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({radek}, druh);
         const bool vyber = druh == druh_t::vyberovka;
         const QRect a = vyber ? stranka.vyber_txt[0].obdelnik : stranka.dopln_box[0].obdelnik;
         const QRect b = vyber ? stranka.vyber_txt[1].obdelnik : stranka.dopln_box[1].obdelnik;
@@ -272,27 +243,19 @@ private slots:
         QTest::addColumn<QString>("sirsi"); // the text whose width + 2 is the element's ("+": + 4)
         QTest::addColumn<std::optional<int>>("max_delka");
         const druh_t v = druh_t::vyberovka, d = druh_t::doplnovacka;
-        const std::optional<int> bez, jeden(1), dva(2), tri(3), ctyri(4);
-        QTest::newRow("choice i: capital I plus 4") << v << "<i#í>"
-                                                    << "I+" << bez;
-        QTest::newRow("choice comma") << v << "<,# >"
-                                      << ",+" << bez;
-        QTest::newRow("choice one letter: upper case") << v << "<y#i>"
-                                                       << "Y" << bez;
-        QTest::newRow("choice wider second form") << v << "<a^ffff#b>"
-                                                  << "ffff" << bez;
-        QTest::newRow("gap i: capital I, one character") << d << "<i#í>"
-                                                         << "I" << jeden;
-        QTest::newRow("gap word: no limit") << d << "<ab#c>"
-                                            << "ab" << bez;
-        QTest::newRow("gap wider and longer wrong form") << d << "<ab#c~wwww>"
-                                                         << "wwww" << ctyri;
-        QTest::newRow("gap limited to a shorter widest form") << d << "<ii#m>"
-                                                              << "m" << dva;
-        QTest::newRow("gap: of equally wide forms the first") << d << "<a#iii~w>"
-                                                              << "iii" << tri;
-        QTest::newRow("gap second form does not widen") << d << "<ab^ffff#b>"
-                                                        << "ab" << bez;
+        const std::optional<int> bez;
+        // clang-format off
+        QTest::newRow("choice i: capital I plus 4") << v << "<i#í>" << "I+" << bez;
+        QTest::newRow("choice comma") << v << "<,# >" << ",+" << bez;
+        QTest::newRow("choice one letter: upper case") << v << "<y#i>" << "Y" << bez;
+        QTest::newRow("choice wider second form") << v << "<a^ffff#b>" << "ffff" << bez;
+        QTest::newRow("gap i: capital I, one character") << d << "<i#í>" << "I" << std::optional(1);
+        QTest::newRow("gap word: no limit") << d << "<ab#c>" << "ab" << bez;
+        QTest::newRow("gap wider and longer wrong form") << d << "<ab#c~wwww>" << "wwww" << std::optional(4);
+        QTest::newRow("gap limited to a shorter widest form") << d << "<ii#m>" << "m" << std::optional(2);
+        QTest::newRow("gap: of equally wide forms the first") << d << "<a#iii~w>" << "iii" << std::optional(3);
+        QTest::newRow("gap second form does not widen") << d << "<ab^ffff#b>" << "ab" << bez;
+        // clang-format on
     }
     void sirka_a_delka()
     {
@@ -301,8 +264,7 @@ private slots:
         QFETCH(QString, sirsi);
         QFETCH(std::optional<int>, max_delka);
         QCOMPARE(sirka12(QStringLiteral("iii")), sirka12(QStringLiteral("w"))); // the rows' premise
-        stav_cviceni_t s = cviceni({QStringLiteral("Text ") + polozka + QStringLiteral(" koniec.*1")}, druh);
-        const stranka_t stranka = rozvrhni(s);
+        const stranka_t stranka = prvni_stranka({"Text " + polozka + " koniec.*1"}, druh);
         const bool plus4 = sirsi.size() == 2 && sirsi.endsWith(u'+');
         const int sirka = plus4 ? sirka12(sirsi.chopped(1)) + 4 : sirka12(sirsi) + 2;
         if (druh == druh_t::vyberovka) {
@@ -331,9 +293,8 @@ private slots:
     {
         QFETCH(QString, radek);
         QFETCH(Qt::Alignment, zarovnani);
-        stav_cviceni_t vyber = cviceni({radek}, druh_t::vyberovka), mezera = cviceni({radek}, druh_t::doplnovacka);
-        QCOMPARE(rozvrhni(vyber).vyber_txt.last().zarovnani, zarovnani);
-        QCOMPARE(rozvrhni(mezera).dopln_box.last().zarovnani, zarovnani);
+        QCOMPARE(prvni_stranka({radek}, druh_t::vyberovka).vyber_txt.last().zarovnani, zarovnani);
+        QCOMPARE(prvni_stranka({radek}, druh_t::doplnovacka).dopln_box.last().zarovnani, zarovnani);
     }
 
     // A, B and the alternatives (a lone space an empty entry), in an order that changes
@@ -363,8 +324,7 @@ private slots:
             const int body = opakovani == 8 ? 12 : 10;
             QCOMPARE(sirka12(vypis_vety(radek).spravna_veta) * 10 > 28 * 475, body == 10);
             for (const druh_t druh : vsechny_druhy) {
-                stav_cviceni_t s = cviceni({radek}, druh);
-                const stranka_t stranka = rozvrhni(s);
+                const stranka_t stranka = prvni_stranka({radek}, druh);
                 QList<int> velikosti;
                 for (const kresba_t &k : texty(stranka))
                     velikosti.append(k.body);
@@ -382,40 +342,23 @@ private slots:
         }
     }
 
-    // A whole text's counters stand beside the speakers with the picture of the plays left;
-    // without a limit there is none.
-    void pocitadla()
-    {
-        for (const int limit : {1, 3, 100}) {
-            stav_cviceni_t s =
-                cviceni({"Pes <b#p>eží.*10", "Prvý¦druhý <r#l>iadok.*11"}, druh_t::doplnovacka, true, limit);
-            const stranka_t stranka = rozvrhni(s);
-            QList<QPoint> rep;
-            for (const kresba_t &k : stranka.kresby)
-                if (k.obrazek.contains(QStringLiteral("REP_")))
-                    rep.append(k.obrazek == obrazky_stranky::opakovani(limit) ? k.poloha : QPoint());
-            QCOMPARE(rep, limit <= 3 ? (QList<QPoint>{{22, 90}, {22, 133}}) : QList<QPoint>());
-            QCOMPARE(stranka.vety[1].repro.zbyva_prehrani, limit);
-            QCOMPARE(stranka.vety[1].pocet_diktovani->viditelne, limit <= 3);
-        }
-    }
-
+    // Sentence boxes: one line high under the first, the written-out sentences (a
+    // dictation's box empty, a correction's with one of the planted sentences).
     void diktat_a_oprava()
     {
+        static const QRegularExpression zasadene(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$"));
         for (const druh_t druh : {druh_t::diktat, druh_t::oprava}) {
             stav_cviceni_t s = cviceni({"S dvo<ma^mi#my> kamarátmi išiel <v#f>on.*4", "Dnes prší.*5"}, druh);
             const stranka_t stranka = rozvrhni(s);
+            const dopln_box_viceradkovy_t &box = stranka.dopln_box_viceradkovy[0];
             QCOMPARE(s.dalsi_prvek, 3);
             QVERIFY(texty(stranka).isEmpty());
-            const dopln_box_viceradkovy_t &box = stranka.dopln_box_viceradkovy[0];
             QCOMPARE(box.obdelnik, QRect(95, 92, 475, format_viceradkoveho_boxu(12).vyska_radku));
             QCOMPARE(stranka.dopln_box_viceradkovy[1].obdelnik.topLeft(), QPoint(95, 87 + 36 + 5));
-            QCOMPARE(box.spravna_odpoved, QStringLiteral("S dvoma kamarátmi išiel von."));
-            QCOMPARE(box.druha_odpoved, QStringLiteral("S dvomi kamarátmi išiel von."));
+            QCOMPARE(box.spravna_odpoved + "|" + box.druha_odpoved,
+                     "S dvoma kamarátmi išiel von.|S dvomi kamarátmi išiel von.");
             QCOMPARE(stranka.dopln_box_viceradkovy[1].druha_odpoved, QString());
             QCOMPARE(stranka.vety[0].check_mark.odpoved, box.spravna_odpoved);
-            // A dictation's box starts empty, a correction's with one of the planted sentences.
-            static const QRegularExpression zasadene(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$"));
             QVERIFY2(druh == druh_t::diktat ? box.text.isEmpty() : zasadene.match(box.text).hasMatch(),
                      qPrintable(box.text));
         }
@@ -453,53 +396,6 @@ private slots:
             v_boxu += b.layout()->lineCount();
         QCOMPARE(v_boxu, radku);
         QCOMPARE(box.verticalScrollBar()->maximum(), 0);
-    }
-
-    // The model's widths are the widths drawn: a run drawn whole puts every glyph where
-    // drawing character by character at the measured advances does.
-    void beh_odpovida_sirkam()
-    {
-        for (const int body : {12, 10}) {
-            QImage cely = plocha(640, 40, qRgb(255, 255, 255));
-            QImage po_znakoch = cely;
-            kresba_t k;
-            k.druh = kresba_t::druh_t::text;
-            k.poloha = QPoint(3, 5);
-            k.text = QStringLiteral("Ťažký kôň žral ďatelinu, „áno“ povedal Ľubo: Í Ý ô ä ŕ ĺ!");
-            k.body = body;
-            vykresli_kresby(cely, {k}, {});
-            kresba_t jeden = k;
-            for (const QChar z : k.text) {
-                jeden.text = QString(z);
-                vykresli_kresby(po_znakoch, {jeden}, {});
-                jeden.poloha.rx() += sirka_stranky()(jeden.text, body);
-            }
-            QCOMPARE(cely, po_znakoch);
-            QVERIFY(!ma_tmavy_pixel(cely, QRect(jeden.poloha.x() + 2, 0, 640 - jeden.poloha.x() - 2, 40)));
-        }
-    }
-
-    void radek_pod_ukazatelem_data()
-    {
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("vyska");
-        QTest::addColumn<int>("polozek");
-        QTest::addColumn<int>("radek"); // -1: none
-        QTest::newRow("17.4 in row 0") << 17.4 << 54 << 3 << 0;
-        QTest::newRow("17.5 rounds to 18: row 1") << 17.5 << 54 << 3 << 1;
-        QTest::newRow("16.5 rounds to even 16: row 0") << 16.5 << 54 << 3 << 0;
-        QTest::newRow("the bottom edge computes past the last entry") << 54.0 << 54 << 3 << -1;
-        QTest::newRow("above the list") << -3.0 << 54 << 3 << -1;
-        QTest::newRow("rows of 37 / 2 = 18.5 round to 18: no row 2") << 36.0 << 37 << 2 << -1;
-    }
-    // Which entry of a choice list the pointer names, at fractional positions too.
-    void radek_pod_ukazatelem()
-    {
-        QFETCH(double, y);
-        QFETCH(int, vyska);
-        QFETCH(int, polozek);
-        QFETCH(int, radek);
-        QCOMPARE(radek_seznamu(y, vyska, polozek).value_or(-1), radek);
     }
 
     void bublina_data()
