@@ -309,12 +309,19 @@ private slots:
         QCOMPARE(p_->zvuk.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
     }
 
-    // Check: inputs and speakers off, a wrong gap red, one mark per sentence where the model
-    // puts it (a wrong one live, its bubble held with the left button), the counts, continue.
+    // A play puts the caret into its gap while it is empty. Check: inputs and speakers off, a
+    // wrong gap red, one mark per sentence where the model puts it (a wrong one live, its
+    // bubble held with the left button), the counts, continue.
     void kontrola()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
         const stranka_t &st = s->stranka();
+        napis(s->dopln_box(3), QStringLiteral(" "));
+        p_->repro(3);
+        QCOMPARE(fokus(s), s->dopln_box(3));
+        napis(s->dopln_box(4), QStringLiteral("x"));
+        p_->repro(4);
+        QCOMPARE(fokus(s), s->dopln_box(3));
         for (int i = 1; i <= 9; ++i)
             s->dopln_box(i)->setText(i == 2 ? QString() : st.dopln_box[i - 1].spravna_odpoved);
         p_->zkontroluj();

@@ -1,10 +1,11 @@
 // The page layout on its model in the bundled page font (page limits, covers, breaks,
 // element sizes and alignment, lists, sentence boxes, malformed lines), the sentence box
-// wrapping as the layout counted, and the bubble's size.
+// wrapping as the layout counted, the text painted at the model's widths, and the bubble's size.
 #include "common/stav.h"
 #include "data/znacky.h"
 #include "exercise/bublina.h"
 #include "exercise/kontrola.h"
+#include "exercise/kresleni_stranky.h"
 #include "exercise/prvky_cviceni.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
@@ -361,6 +362,48 @@ private slots:
             QCOMPARE(stranka.vety[0].check_mark.odpoved, box.spravna_odpoved);
             QVERIFY2(druh == druh_t::diktat ? box.text.isEmpty() : zasadene.match(box.text).hasMatch(),
                      qPrintable(box.text));
+        }
+    }
+
+    // A whole text's counters beside the speakers with the picture of the plays left;
+    // without a limit there is none.
+    void pocitadla()
+    {
+        for (const int limit : {1, 3, 100}) {
+            stav_cviceni_t s =
+                cviceni({"Pes <b#p>eží.*10", "Prvý¦druhý <r#l>iadok.*11"}, druh_t::doplnovacka, true, limit);
+            QList<QPoint> rep;
+            for (const kresba_t &k : rozvrhni(s).kresby)
+                if (k.obrazek.contains(QStringLiteral("REP_")))
+                    rep.append(k.obrazek == obrazky_stranky::opakovani(limit) ? k.poloha : QPoint());
+            QCOMPARE(rep, limit <= 3 ? (QList<QPoint>{{22, 90}, {22, 133}}) : QList<QPoint>());
+        }
+    }
+
+    // A run drawn whole puts every glyph where drawing it character by character at the
+    // model's advances does, and nothing beyond.
+    void beh_odpovida_sirkam()
+    {
+        for (const int body : {12, 10}) {
+            QImage cely(640, 40, QImage::Format_RGB32);
+            cely.fill(Qt::white);
+            QImage po_znakoch = cely;
+            kresba_t k;
+            k.druh = kresba_t::druh_t::text;
+            k.poloha = QPoint(3, 5);
+            k.text = QStringLiteral("Ťažký kôň žral ďatelinu, „áno“ povedal Ľubo: Í Ý ô ä ŕ ĺ!");
+            k.body = body;
+            vykresli_kresby(cely, {k}, {});
+            kresba_t jeden = k;
+            for (const QChar z : k.text) {
+                jeden.text = QString(z);
+                vykresli_kresby(po_znakoch, {jeden}, {});
+                jeden.poloha.rx() += sirka_stranky()(jeden.text, body);
+            }
+            QCOMPARE(cely, po_znakoch);
+            QImage za = cely.copy(jeden.poloha.x() + 2, 0, 640 - jeden.poloha.x() - 2, 40), bila = za;
+            bila.fill(Qt::white);
+            QCOMPARE(za, bila);
         }
     }
 
