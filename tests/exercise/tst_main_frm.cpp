@@ -480,7 +480,7 @@ private slots:
 
     // A list opens under its label, as wide as its widest entry + 4, with the layout's
     // entries; near the bottom above it; F5 in it plays its sentence. Another label, the page
-    // or the same label closes it.
+    // or the same label closes it. Then choosing from it.
     void seznamy()
     {
         main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"), 2);
@@ -507,16 +507,11 @@ private slots:
         mys::klikni(s, popisek.center());
         mys::klikni(s, popisek.center());
         QVERIFY(!l->isVisible());
-        QCOMPARE(s->vyber_txt(1)->text(), QString());
-    }
 
-    // The entry under the pointer lights up while no button is held; keys take nothing; a
-    // release on the bottom edge (a row past the last) takes nothing, one on an entry takes it.
-    void vyber_z_seznamu()
-    {
-        main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"), 2);
-        mys::klikni(s, s->vyber_txt(1)->geometry().center());
-        seznam_vyberu *l = s->vyber_lst(1);
+        // Open again: the entry under the pointer lights up while no button is held; keys take
+        // nothing; a release on the bottom edge (a row past the last) takes nothing, one on an
+        // entry takes it.
+        mys::klikni(s, popisek.center());
         for (int r : {3, 0, 5, 2}) {
             QTest::mouseMove(l->viewport(), radek_seznamu(r));
             QCOMPARE(l->currentRow(), r);
