@@ -20,8 +20,7 @@ class tst_kompilator : public QObject
         const QString cesta = dir_->filePath(QStringLiteral("content/") + relativni);
         QDir().mkpath(QFileInfo(cesta).path());
         QFile f(cesta);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(text.toUtf8());
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) >= 0);
     }
 
     vysledek_kompilace_t kompiluj_vse()
@@ -64,10 +63,8 @@ private slots:
                  QStringList{"Pes ležal pod ním.*2"});
         QCOMPARE(nacti_radky_cp1250(vystup(QStringLiteral("ZNAMKY.DAT")))->first(), QStringLiteral("90|100|1"));
         QCOMPARE(v.souhrn.size(), 2);
-        QCOMPARE(v.souhrn[0].vet, 2);
-        QCOMPARE(v.souhrn[0].polozek, 3);
-        QCOMPARE(v.souhrn[0].vyjimek, 1);
-        QCOMPARE(v.souhrn[1].textu, 1);
+        const auto &s = v.souhrn;
+        QCOMPARE((QList<int>{s[0].vet, s[0].polozek, s[0].vyjimek, s[1].textu}), (QList<int>{2, 3, 1, 1}));
     }
 
     void chyby_data()
@@ -75,43 +72,29 @@ private slots:
         QTest::addColumn<QString>("soubor");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("chyba");
-        const QString v = QStringLiteral("vety/5_2.txt"), t = QStringLiteral("vety/5_9.txt"),
-                      e = QStringLiteral("vyjimky/5_1.txt");
-        QTest::newRow("wrong header") << v << "[5_3]\nA<b#c>*1\n"
-                                      << "content/vety/5_2.txt:1:";
-        QTest::newRow("malformed item") << v << "[5_2]\nA<b#c>*1\nA<bc>*2\n"
-                                        << "content/vety/5_2.txt:3:";
-        QTest::newRow("missing number") << v << "[5_2]\nA<b#c>\n"
-                                        << "content/vety/5_2.txt:2:";
-        QTest::newRow("number twice") << v << "[5_2]\nA<b#c>*1\nB<b#c>*1\n"
-                                      << "used twice";
-        QTest::newRow("sentence without item") << v << "[5_2]\nBez položky.*1\n"
-                                               << "no item";
-        QTest::newRow("empty line") << v << "[5_2]\nA<b#c>*1\n\nB<b#c>*2\n"
-                                    << "content/vety/5_2.txt:3:";
-        QTest::newRow("not in Windows-1250") << v << "[5_2]\nA<b#c> → *1\n"
-                                             << "Windows-1250";
-        QTest::newRow("tab") << v << "[5_2]\nA\t<b#c>*1\n"
-                             << "control character";
-        QTest::newRow("whole text out of order") << t << "[5_9]abc\nA<b#c>*10\nA<b#c>*12\n"
-                                                 << "should carry *11";
-        QTest::newRow("whole text incomplete") << t << "[5_9]abc\nA<b#c>*10\n"
-                                               << "ten sentences";
-        QTest::newRow("unknown topic file") << "vety/5_10.txt"
-                                            << "[5_10]\nA<b#c>*1\n"
-                                            << "not a topic";
-        QTest::newRow("exception for a missing sentence") << e << "[5_1]\nNiečo.*9\n"
-                                                          << "no sentence 9";
-        QTest::newRow("exception with markup") << e << "[5_1]\nPes le<ž#š>al.*1\n"
-                                               << "without markup";
-        QTest::newRow("exception without number") << e << "[5_1]\nPes ležal.\n"
-                                                  << "content/vyjimky";
-        QTest::newRow("mark bands leave a gap") << "ZNAMKY.txt"
-                                                << "90|100|1\n0|80|2\n"
-                                                << "no band covers";
-        QTest::newRow("mark band malformed") << "ZNAMKY.txt"
-                                             << "90|100\n0|90|2\n"
-                                             << "lower|upper|mark";
+        static const struct {
+            const char *jmeno, *soubor, *text, *chyba;
+        } radky[] = {
+            {"wrong header", "vety/5_2.txt", "[5_3]\nA<b#c>*1\n", "content/vety/5_2.txt:1:"},
+            {"malformed item", "vety/5_2.txt", "[5_2]\nA<b#c>*1\nA<bc>*2\n", "content/vety/5_2.txt:3:"},
+            {"missing number", "vety/5_2.txt", "[5_2]\nA<b#c>\n", "content/vety/5_2.txt:2:"},
+            {"number twice", "vety/5_2.txt", "[5_2]\nA<b#c>*1\nB<b#c>*1\n", "used twice"},
+            {"sentence without item", "vety/5_2.txt", "[5_2]\nBez položky.*1\n", "no item"},
+            {"empty line", "vety/5_2.txt", "[5_2]\nA<b#c>*1\n\nB<b#c>*2\n", "content/vety/5_2.txt:3:"},
+            {"not in Windows-1250", "vety/5_2.txt", "[5_2]\nA<b#c> → *1\n", "Windows-1250"},
+            {"tab", "vety/5_2.txt", "[5_2]\nA\t<b#c>*1\n", "control character"},
+            {"whole text out of order", "vety/5_9.txt", "[5_9]abc\nA<b#c>*10\nA<b#c>*12\n", "should carry *11"},
+            {"whole text incomplete", "vety/5_9.txt", "[5_9]abc\nA<b#c>*10\n", "ten sentences"},
+            {"unknown topic file", "vety/5_10.txt", "[5_10]\nA<b#c>*1\n", "not a topic"},
+            {"exception for a missing sentence", "vyjimky/5_1.txt", "[5_1]\nNiečo.*9\n", "no sentence 9"},
+            {"exception with markup", "vyjimky/5_1.txt", "[5_1]\nPes le<ž#š>al.*1\n", "without markup"},
+            {"exception without number", "vyjimky/5_1.txt", "[5_1]\nPes ležal.\n", "content/vyjimky"},
+            {"mark bands leave a gap", "ZNAMKY.txt", "90|100|1\n0|80|2\n", "no band covers"},
+            {"mark band malformed", "ZNAMKY.txt", "90|100\n0|90|2\n", "lower|upper|mark"},
+        };
+        for (const auto &r : radky)
+            QTest::newRow(r.jmeno) << QString::fromUtf8(r.soubor) << QString::fromUtf8(r.text)
+                                   << QString::fromUtf8(r.chyba);
     }
     // A content error is reported with its file and line, and writes nothing.
     void chyby()

@@ -14,7 +14,6 @@
 #include "zvuk.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,6 +23,7 @@ namespace g = geometrie;
 namespace gm = geometrie::menu;
 namespace gn = geometrie::nastaveni;
 namespace gc = geometrie::cviceni;
+namespace os = obrazky_stranky;
 
 namespace
 {
@@ -43,20 +43,20 @@ const char *kody_druhu[4] = {"CV", "OC", "DJ", "VJ"};
 
 // Every picture the screens ask for, with the size their layout needs (invalid: any).
 // The exercise screen's names come from its own lists; the other screens build theirs
-// from grade digit, topic number and kind code as below.
+// from grade digit, topic number and kind code as below ("%1": 0 plain, 1 hover or chosen).
 QMap<QString, QSize> vsechny_obrazky()
 {
     QMap<QString, QSize> s;
-    const QString sel = QStringLiteral("GRAFIKA/SELECT/"), set = QStringLiteral("GRAFIKA/SETUP/");
+    const auto oba = [&s](const QString &nazev, QSize v) { s[nazev.arg(0)] = s[nazev.arg(1)] = v; };
+    const QString sel = "GRAFIKA/SELECT/", set = "GRAFIKA/SETUP/";
     for (const QString &n :
-         {sel + "BCKG.BMP", QStringLiteral("GRAFIKA/TITLE.BMP"), QStringLiteral("GRAFIKA/CREDITS.BMP"),
-          QStringLiteral("GRAFIKA/TABS/BCKG.BMP"), QStringLiteral("GRAFIKA/HELP/SETUP2.BMP"), obrazky_cviceni::pozadi})
+         {sel + "BCKG.BMP", QString("GRAFIKA/TITLE.BMP"), QString("GRAFIKA/CREDITS.BMP"),
+          QString("GRAFIKA/TABS/BCKG.BMP"), QString("GRAFIKA/HELP/SETUP2.BMP"), obrazky_cviceni::pozadi})
         s[n] = g::cela_obrazovka;
     s[sel + "MKONEH.BMP"] = gm::konec_obrazek;
-    for (int i = 0; i < 4; ++i)
-        s[obrazky_cviceni::zvyrazneni[i]] = gc::tlacitko_hover;
-    s[QStringLiteral("GRAFIKA/MZPET.BMP")] = g::tabulka::zpet_velikost;
-    namespace os = obrazky_stranky;
+    for (const QString &n : obrazky_cviceni::zvyrazneni)
+        s[n] = gc::tlacitko_hover;
+    s["GRAFIKA/MZPET.BMP"] = g::tabulka::zpet_velikost;
     s[os::veta] = gc::veta_box;
     s[os::kryt_levy] = gc::kryt_levy_1;
     s[os::kryt2_levy] = gc::kryt_levy_2;
@@ -68,28 +68,25 @@ QMap<QString, QSize> vsechny_obrazky()
     s[obrazky_znacek::spravne] = s[obrazky_znacek::spatne] = gc::znacka;
     for (int i = 0; i < 3; ++i)
         s[obrazky_cviceni::bubliny()[i]] = QSize(gc::bublina_sirka, gc::bublina_vyska[i]);
-    s[obrazky_cviceni::pokracuj] = s[QStringLiteral("GRAFIKA/TISKNI.BMP")] = g::posuvne_tlacitko;
+    s[obrazky_cviceni::pokracuj] = s["GRAFIKA/TISKNI.BMP"] = g::posuvne_tlacitko;
     s[set + "MZPETH.BMP"] = gn::zpet_obrazek;
-    s[set + "NAP_0.BMP"] = s[set + "NAP_1.BMP"] = gn::napoveda_obrazek;
+    oba(set + "NAP_%1.BMP", gn::napoveda_obrazek);
     for (int i = 0; i < 6; ++i)
-        s[set + QStringLiteral("SIPKA_%1.BMP").arg(5 * (i + 1), 2, 10, QLatin1Char('0'))] = gn::sipka_poctu_obrazek;
+        s[set + QString("SIPKA_%1.BMP").arg(5 * (i + 1), 2, 10, QLatin1Char('0'))] = gn::sipka_poctu_obrazek;
     for (int i = 0; i < 4; ++i) {
-        s[set + QStringLiteral("SIPKA_T%1.BMP").arg(i + 1)] = gn::sipka_druhu_obrazek;
-        for (int stav = 0; stav < 2; ++stav)
-            s[set + QStringLiteral("NAD_%1_%2.BMP").arg(QLatin1String(kody_cisel[i])).arg(stav)] = gn::cislo_obrazek[i];
+        s[set + QString("SIPKA_T%1.BMP").arg(i + 1)] = gn::sipka_druhu_obrazek;
+        oba(set + "NAD_" + kody_cisel[i] + "_%1.BMP", gn::cislo_obrazek[i]);
+    }
+    for (druh_t d : vsechny_druhy) {
+        oba(set + "TU_" + kod_bitmapy(d) + "_%1.BMP", gn::druh_obrazek);
+        s[set + "SMPL_" + kod_bitmapy(d) + ".BMP"] = s[set + "SMPL_" + kod_bitmapy(d) + "2.BMP"] = gn::ukazka_obrazek;
     }
     for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r) {
-        for (int stav = 0; stav < 2; ++stav)
-            s[sel + QStringLiteral("L_%1_%2.BMP").arg(r).arg(stav)] = gm::rocnik_obrazek;
+        oba(sel + QString("L_%1_%2.BMP").arg(r), gm::rocnik_obrazek);
         for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-            for (int stav = 0; stav < 2; ++stav)
-                s[sel + QStringLiteral("R_%1%2_%3.BMP").arg(r).arg(t).arg(stav)] = gm::tema_obrazek;
-            s[set + QStringLiteral("BG_%1%2.BMP").arg(r).arg(t)] = g::cela_obrazovka;
+            oba(sel + QString("R_%1%2_%3.BMP").arg(r).arg(t), gm::tema_obrazek);
+            s[set + QString("BG_%1%2.BMP").arg(r).arg(t)] = g::cela_obrazovka;
             for (druh_t d : vsechny_druhy) {
-                const QString kod = kod_bitmapy(d);
-                s[set + QStringLiteral("TU_%1_0.BMP").arg(kod)] = s[set + QStringLiteral("TU_%1_1.BMP").arg(kod)] =
-                    gn::druh_obrazek;
-                s[set + QStringLiteral("SMPL_%1.BMP").arg(kod)] = s[set + "SMPL_" + kod + "2.BMP"] = gn::ukazka_obrazek;
                 s[obrazky_cviceni::zalozka(r, t, d)] = gc::zalozka;
                 s[obrazky_cviceni::napoveda(r, t, d)] = g::cela_obrazovka;
                 for (const QString &n : obrazky_cviceni::vsechny(r, t, d))
@@ -115,9 +112,8 @@ QImage sloz_box(int radku, QRgb stranka)
 {
     QImage platno(gc::veta_box.width() + 60, 2 * gc::veta_box.height(), QImage::Format_RGB32);
     platno.fill(stranka);
-    kresli(platno, QPoint(0, 0), nacti(obrazky_stranky::veta));
+    kresli(platno, QPoint(0, 0), nacti(os::veta));
     if (radku < 3) {
-        namespace os = obrazky_stranky;
         const QImage pravy = nacti(radku == 1 ? os::kryt_pravy : os::kryt2_pravy);
         kresli(platno, QPoint(0, 0), nacti(radku == 1 ? os::kryt_levy : os::kryt2_levy));
         kresli(platno, QPoint(gc::kryt_pravy_x - gc::prvni_veta.x(), 0), pravy, pravy.pixel(gc::klic_praveho_krytu));
@@ -143,14 +139,19 @@ class tst_media : public QObject
     Q_OBJECT
 
     QRgb stranka_ = 0;
-    QString dat_ = QDir(postavena_data()).filePath(QStringLiteral("VERBANO2.DAT"));
+    QString dat_ = QDir(postavena_data()).filePath("VERBANO2.DAT");
 
 private slots:
+    // The page layout clears the page to the colour of one of its pixels: the background
+    // must be that colour over the whole page, or clearing would cut into its drawing.
     void initTestCase()
     {
         const QImage bg = nacti(obrazky_cviceni::pozadi);
         QVERIFY2(!bg.isNull() && QFile::exists(dat_), "build the media and data targets first");
         stranka_ = bg.pixel(gc::barva_stranky);
+        QImage jednobarevna(bg.size(), bg.format());
+        jednobarevna.fill(stranka_);
+        QCOMPARE(rozdily_mimo(bg.copy(gc::stranka), jednobarevna, gc::stranka.topLeft(), {}), 0);
     }
 
     void obrazek_data()
@@ -171,25 +172,8 @@ private slots:
         QVERIFY(!obrazek.isNull());
         if (velikost.isValid())
             QCOMPARE(obrazek.size(), velikost);
-        if (!nazev.startsWith(QLatin1String("GRAFIKA/HELP/")))
+        if (!nazev.startsWith("GRAFIKA/HELP/"))
             QCOMPARE(int(static_cast<unsigned char>(bajty(v_mediich(nazev)).at(28))), 24);
-    }
-
-    // Nothing lies there under a name no screen builds (a misspelt name would hide there),
-    // and no recordings folder without its section.
-    void nic_navic()
-    {
-        const auto ocekavane = vsechny_obrazky();
-        QStringList navic;
-        for (QDirIterator it(v_mediich(QStringLiteral("GRAFIKA")), QDir::Files, QDirIterator::Subdirectories);
-             it.hasNext();)
-            if (const QString n = QDir(postavena_media()).relativeFilePath(it.next()); !ocekavane.contains(n))
-                navic.append(n);
-        const QStringList sekce = rozklicuj_dat_soubor(dat_);
-        for (const QString &s : QDir(v_mediich(QStringLiteral("ZVUK"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-            if (!sekce.contains(s))
-                navic.append(QStringLiteral("ZVUK/") + s);
-        QVERIFY2(navic.isEmpty(), qPrintable(navic.join(u' ')));
     }
 
     void nahravky_data()
@@ -205,10 +189,10 @@ private slots:
         QFETCH(QString, klic);
         const sekce_t s = nacti_sekci(dat_, klic);
         QVERIFY(s.nalezena && !s.radky.isEmpty());
-        const QDir slozka(v_mediich(QStringLiteral("ZVUK/") + klic));
+        const QDir slozka(v_mediich("ZVUK/" + klic));
         QStringList ocekavane;
         for (const QString &radek : s.radky) {
-            const QString nazev = cislo_vety_text(radek) + QStringLiteral(".WAV");
+            const QString nazev = cislo_vety_text(radek) + ".WAV";
             ocekavane.append(nazev);
             const QByteArray b = bajty(slozka.filePath(nazev));
             const auto h = zvuk::precti_hlavicku(b);
@@ -219,11 +203,10 @@ private slots:
             QVERIFY(*std::max_element(z->vzorky.begin(), z->vzorky.end()) > 0.3f);
             const int znaku = int(vypis_vety(radek).spravna_veta.size());
             QVERIFY2(h->delka() >= 0.5 + znaku / 25.0 && h->delka() <= 1.5 + znaku / 6.0,
-                     qPrintable(QStringLiteral("%1: %2 s for %3 characters").arg(nazev).arg(h->delka()).arg(znaku)));
+                     qPrintable(QString("%1: %2 s for %3 characters").arg(nazev).arg(h->delka()).arg(znaku)));
         }
-        QStringList na_disku = slozka.entryList({QStringLiteral("*.WAV")}, QDir::Files);
-        std::sort(ocekavane.begin(), ocekavane.end());
-        QCOMPARE(na_disku, ocekavane);
+        ocekavane.sort();
+        QCOMPARE(slozka.entryList({"*.WAV"}, QDir::Files), ocekavane);
     }
 
     // The click and hover sounds: short, so that hovering quickly over buttons stays
@@ -231,57 +214,43 @@ private slots:
     void zvuky_rozhrani()
     {
         for (const char *nazev : {"ZVUK/CLICK.WAV", "ZVUK/ENTER.WAV"}) {
-            const auto z = zvuk::precti_wav(bajty(v_mediich(QLatin1String(nazev))));
+            const auto z = zvuk::precti_wav(bajty(v_mediich(nazev)));
             QVERIFY2(z && z->delka() > 0.02 && z->delka() < 0.25, nazev);
             QVERIFY(*std::max_element(z->vzorky.begin(), z->vzorky.end()) > 0.09f);
             QVERIFY(std::abs(z->vzorky.last()) < 0.01f);
         }
     }
 
-    // The page layout clears the page to the colour of pixel (23, 86): the background must
-    // be that colour over the whole page, or clearing would cut into its drawing.
-    void stranka_je_jednobarevna()
-    {
-        const QImage bg = nacti(obrazky_cviceni::pozadi);
-        for (int y = gc::stranka.top(); y <= gc::stranka.bottom(); ++y)
-            for (int x = gc::stranka.left(); x <= gc::stranka.right(); ++x)
-                QVERIFY2(bg.pixel(x, y) == stranka_, qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
-    }
-
     void box_data()
     {
         QTest::addColumn<int>("radku");
-        QTest::newRow("one line") << 1;
-        QTest::newRow("two lines") << 2;
-        QTest::newRow("three lines") << 3;
+        for (int n = 1; n <= 3; ++n)
+            QTest::addRow("%d lines", n) << n;
     }
     // A box of n lines ends exactly at its height along its whole width, whatever the
-    // covers did; over the text lines they leave the box as it was; the result marks,
-    // copied plainly onto it, repeat its edge.
+    // covers did; over the text lines they leave the box as it was (text may run a little
+    // past the right limit, never to the result mark); the marks, copied plainly onto it,
+    // repeat its edge.
     void box()
     {
         QFETCH(int, radku);
         const QImage b = sloz_box(radku, stranka_);
-        const int y = gc::vyska_boxu[radku - 1] - 1;
-        int okraj = 0;
-        for (int x = 0; x < gc::veta_box.width(); ++x)
-            okraj += b.pixel(x, y) != stranka_;
-        QVERIFY(okraj > gc::veta_box.width() * 9 / 10);
-        for (int x = 0; x < b.width(); ++x)
-            QCOMPARE(b.pixel(x, y + 1), stranka_);
-        QVERIFY(b.pixel(0, y - 12) != stranka_ && b.pixel(gc::veta_box.width() - 1, y - 12) != stranka_);
-        const QImage tri = nacti(obrazky_stranky::veta);
-        // Text may run a little past the right limit; it never reaches the result mark.
-        for (int y = gc::odsazeni_textu_y; y < gc::odsazeni_textu_y + gc::vyska_radku * radku; ++y)
-            for (int x = gc::odsazeni_textu_x; x < gc::znacka_x - gc::prvni_veta.x() - 1; ++x)
-                QVERIFY2(b.pixel(x, y) == tri.pixel(x, y), qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        const int y = gc::vyska_boxu[radku - 1] - 1, sirka = gc::veta_box.width();
+        int okraj = 0, pod = 0;
+        for (int x = 0; x < b.width(); ++x) {
+            okraj += x < sirka && b.pixel(x, y) != stranka_;
+            pod += b.pixel(x, y + 1) != stranka_;
+        }
+        QVERIFY(okraj > sirka * 9 / 10 && pod == 0);
+        QVERIFY(b.pixel(0, y - 12) != stranka_ && b.pixel(sirka - 1, y - 12) != stranka_);
+        const QRect text(gc::odsazeni_textu_x, gc::odsazeni_textu_y,
+                         gc::znacka_x - gc::prvni_veta.x() - 1 - gc::odsazeni_textu_x, gc::vyska_radku * radku);
+        QCOMPARE(rozdily_mimo(b.copy(text), nacti(os::veta), text.topLeft(), {}), 0);
+        const QPoint kde(gc::znacka_x - gc::prvni_veta.x(), 0);
         for (const QString &nazev : {obrazky_znacek::spravne, obrazky_znacek::spatne}) {
-            const QImage znacka = nacti(nazev);
-            const QPoint kde(gc::znacka_x - gc::prvni_veta.x(), 0);
-            for (int i = 0; i < znacka.width(); ++i)
-                QCOMPARE(znacka.pixel(i, 0), b.pixel(kde + QPoint(i, 0)));
-            for (int j = 0; j < znacka.height(); ++j)
-                QCOMPARE(znacka.pixel(0, j), b.pixel(kde + QPoint(0, j)));
+            const QImage z = nacti(nazev);
+            QCOMPARE(rozdily_mimo(z.copy(0, 0, z.width(), 1), b, kde, {}), 0);
+            QCOMPARE(rozdily_mimo(z.copy(0, 0, 1, z.height()), b, kde, {}), 0);
         }
     }
 
@@ -293,39 +262,35 @@ private slots:
         QTest::addColumn<QRect>("tvar"); // where the piece may differ: its hit area; empty: nowhere
         const auto radek = [](const QString &kus, const QString &pozadi, QPoint kde, QRect tvar) {
             QTest::addRow("%s on %s", qPrintable(kus.section(u'/', -1)), qPrintable(pozadi.section(u'/', -2)))
-                << QStringLiteral("GRAFIKA/") + kus << QStringLiteral("GRAFIKA/") + pozadi << kde << tvar;
+                << "GRAFIKA/" + kus << "GRAFIKA/" + pozadi << kde << tvar;
         };
-        for (int r = 0; r < 5; ++r) {
-            radek(QStringLiteral("SELECT/L_%1_0.BMP").arg(r + 1), QStringLiteral("SELECT/BCKG.BMP"), gm::rocnik(r), {});
-            radek(QStringLiteral("SELECT/L_%1_1.BMP").arg(r + 1), QStringLiteral("SELECT/BCKG.BMP"), gm::rocnik(r),
-                  gm::plochy[r]);
-        }
-        radek(QStringLiteral("SELECT/MKONEH.BMP"), QStringLiteral("SELECT/BCKG.BMP"), gm::hover[5], gm::plochy[5]);
+        // "%1": the plain look (0) repeats the background; the hover or chosen one (1) differs on its button.
+        const auto oba = [&](const QString &kus, const QString &pozadi, QPoint kde, QRect tvar) {
+            radek(kus.arg(0), pozadi, kde, {});
+            radek(kus.arg(1), pozadi, kde, tvar);
+        };
+        for (int r = 0; r < 5; ++r)
+            oba(QString("SELECT/L_%1_%2.BMP").arg(r + 1), "SELECT/BCKG.BMP", gm::rocnik(r), gm::plochy[r]);
+        radek("SELECT/MKONEH.BMP", "SELECT/BCKG.BMP", gm::hover[5], gm::plochy[5]);
         for (int i = 0; i < 4; ++i)
-            radek(obrazky_cviceni::zvyrazneni[i].mid(8), QStringLiteral("BG.BMP"), gc::tlacitka_hover[i],
-                  gc::tlacitka[i]);
-        radek(QStringLiteral("MZPETH.BMP"), QStringLiteral("TABS/BCKG.BMP"), g::tabulka::zpet_obrazek,
-              g::tabulka::zpet);
-        radek(QStringLiteral("MZPET.BMP"), QStringLiteral("TABS/BCKG.BMP"), g::tabulka::zpet_obrazek, {});
+            radek(obrazky_cviceni::zvyrazneni[i].mid(8), "BG.BMP", gc::tlacitka_hover[i], gc::tlacitka[i]);
+        radek("MZPETH.BMP", "TABS/BCKG.BMP", g::tabulka::zpet_obrazek, g::tabulka::zpet);
+        radek("MZPET.BMP", "TABS/BCKG.BMP", g::tabulka::zpet_obrazek, {});
         // The set-up pieces are shared by every topic's background; the title tab's margin
         // is the top bar of both screens that show it.
         const QRect karta(QPoint(1, 1), gc::zalozka - QSize(2, 1));
         for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
             for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-                const QString bg = QStringLiteral("SETUP/BG_%1%2.BMP").arg(r).arg(t);
-                for (int i = 0; i < 4; ++i)
-                    for (int stav = 0; stav < 2; ++stav) {
-                        radek(QStringLiteral("SETUP/NAD_%1_%2.BMP").arg(QLatin1String(kody_cisel[i])).arg(stav), bg,
-                              gn::cislo[i], stav ? gn::plochy[i] : QRect());
-                        radek(QStringLiteral("SETUP/TU_%1_%2.BMP").arg(QLatin1String(kody_druhu[i])).arg(stav), bg,
-                              gn::druh[i], stav ? gn::plochy[6 + i] : QRect());
-                    }
-                radek(QStringLiteral("SETUP/NAP_0.BMP"), bg, gn::napoveda_prepinac, {});
-                radek(QStringLiteral("SETUP/NAP_1.BMP"), bg, gn::napoveda_prepinac, gn::plochy[10]);
-                radek(QStringLiteral("SETUP/MZPETH.BMP"), bg, gn::zpet_hover, gn::plochy[11]);
+                const QString bg = QString("SETUP/BG_%1%2.BMP").arg(r).arg(t);
+                for (int i = 0; i < 4; ++i) {
+                    oba(QString("SETUP/NAD_") + kody_cisel[i] + "_%1.BMP", bg, gn::cislo[i], gn::plochy[i]);
+                    oba(QString("SETUP/TU_") + kody_druhu[i] + "_%1.BMP", bg, gn::druh[i], gn::plochy[6 + i]);
+                }
+                oba("SETUP/NAP_%1.BMP", bg, gn::napoveda_prepinac, gn::plochy[10]);
+                radek("SETUP/MZPETH.BMP", bg, gn::zpet_hover, gn::plochy[11]);
                 for (druh_t d : vsechny_druhy)
                     for (const char *pozadi : {"BG.BMP", "TABS/BCKG.BMP"})
-                        radek(obrazky_cviceni::zalozka(r, t, d).mid(8), QLatin1String(pozadi), QPoint(0, 0), karta);
+                        radek(obrazky_cviceni::zalozka(r, t, d).mid(8), pozadi, QPoint(0, 0), karta);
             }
     }
     // A hover or chosen picture is laid over its background and later restored from it:
@@ -348,8 +313,9 @@ private slots:
     void sestaveni()
     {
         QTemporaryDir dir;
-        const QString cil = dir.filePath(QStringLiteral("media")), manifest = dir.filePath(QStringLiteral("m.txt"));
+        const QString cil = dir.filePath("media"), manifest = dir.filePath("m.txt");
         std::atomic<int> volani{0};
+        int pokusy = 0;
         const auto ukol = [&](const QString &nazev, const QByteArray &obsah) {
             return sestaveni::ukol_t{nazev, obsah, [obsah, &volani](QString *) -> std::optional<QByteArray> {
                                          ++volani;
@@ -358,38 +324,33 @@ private slots:
         };
         QList<sestaveni::ukol_t> ukoly;
         for (int i = 0; i < 200; ++i)
-            ukoly.append(ukol(QStringLiteral("ZVUK/5_1/%1.WAV").arg(i), QByteArray::number(i)));
+            ukoly.append(ukol(QString("ZVUK/5_1/%1.WAV").arg(i), QByteArray::number(i)));
         QCOMPARE(sestaveni::sestav(ukoly, cil, manifest, 2).vytvoreno, 200);
-        QCOMPARE(bajty(cil + QStringLiteral("/ZVUK/5_1/137.WAV")), QByteArray("137"));
+        QCOMPARE(bajty(cil + "/ZVUK/5_1/137.WAV"), QByteArray("137"));
         QCOMPARE(sestaveni::sestav(ukoly, cil, manifest, 2).beze_zmeny, 200);
         QCOMPARE(volani.load(), 200);
 
-        ukoly[1] = ukol(ukoly[1].nazev, "zmena");
-        QFile::remove(cil + QStringLiteral("/ZVUK/5_1/2.WAV"));
-        QFile(cil + QStringLiteral("/CIZI.TXT")).open(QIODevice::WriteOnly); // not the build's to remove
-        int pokusy = 0;
+        // Three tasks left, one of them changed and one's file deleted; a task that fails
+        // once; a second task of one file; a file that is not the build's to remove.
         ukoly = ukoly.mid(0, 3);
-        ukoly.append({QStringLiteral("X.WAV"), "x", [&](QString *chyba) -> std::optional<QByteArray> {
-                          if (pokusy++ == 0) {
-                              *chyba = QStringLiteral("voice missing");
-                              return std::nullopt;
-                          }
-                          return QByteArray("ok");
+        ukoly[1] = ukol(ukoly[1].nazev, "zmena");
+        QFile::remove(cil + "/ZVUK/5_1/2.WAV");
+        QFile(cil + "/CIZI.TXT").open(QIODevice::WriteOnly);
+        ukoly.append({"X.WAV", "x", [&](QString *chyba) -> std::optional<QByteArray> {
+                          if (pokusy++ == 0)
+                              *chyba = "voice missing";
+                          return pokusy == 1 ? std::nullopt : std::optional(QByteArray("ok"));
                       }});
-        ukoly.append(ukol(QStringLiteral("ZVUK/5_1/0.WAV"), "twice"));
+        ukoly.append(ukol("ZVUK/5_1/0.WAV", "twice"));
         auto v = sestaveni::sestav(ukoly, cil, manifest, 1);
-        QCOMPARE(v.vytvoreno, 2);
-        QCOMPARE(v.beze_zmeny, 1);
-        QCOMPARE(v.smazano, 197);
-        QCOMPARE(v.chyby.size(), 2); // X.WAV, and a second task of one file
-        QVERIFY(v.chyby.contains(QStringLiteral("X.WAV: voice missing")));
-        QCOMPARE(bajty(cil + QStringLiteral("/ZVUK/5_1/1.WAV")), QByteArray("zmena"));
-        QVERIFY(QFile::exists(cil + QStringLiteral("/ZVUK/5_1/2.WAV")) && !QFile::exists(cil + "/ZVUK/5_1/3.WAV"));
-        QVERIFY(QFile::exists(cil + QStringLiteral("/CIZI.TXT")));
+        QCOMPARE((QList<int>{v.vytvoreno, v.beze_zmeny, v.smazano, int(v.chyby.size())}), (QList<int>{2, 1, 197, 2}));
+        QVERIFY(v.chyby.contains("X.WAV: voice missing"));
+        QCOMPARE(bajty(cil + "/ZVUK/5_1/1.WAV"), QByteArray("zmena"));
+        QVERIFY(QFile::exists(cil + "/ZVUK/5_1/2.WAV") && !QFile::exists(cil + "/ZVUK/5_1/3.WAV"));
+        QVERIFY(QFile::exists(cil + "/CIZI.TXT"));
         ukoly.removeLast();
         v = sestaveni::sestav(ukoly, cil, manifest, 1);
-        QVERIFY(v.chyby.isEmpty());
-        QCOMPARE(v.vytvoreno, 1);
+        QVERIFY(v.chyby.isEmpty() && v.vytvoreno == 1);
     }
 };
 
