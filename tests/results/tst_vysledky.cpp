@@ -137,12 +137,6 @@ private slots:
         QVERIFY(obsah(log).contains("\r\nJm\xe9no: Jana")); // Windows-1250
     }
 
-    void necitelny_log_se_ohlasi()
-    {
-        QVERIFY(QDir(instalace_.data()).mkdir(QStringLiteral("VYSLEDKY.DAT")));
-        QVERIFY(!uloz_vysledky(doplnovacka(instalace_.data(), QStringLiteral("Eva"), 8, 2), 2));
-    }
-
     // ---- the score table ----
     void hlavicka()
     {
