@@ -19,8 +19,7 @@ private slots:
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         p.start(program, {dir.path()});
-        QVERIFY(p.waitForFinished(120000) && p.exitCode() == 0);
-        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("index.html"))).size() > 0);
+        QVERIFY(p.waitForFinished(120000) && p.exitCode() == 0 && QFileInfo(dir.filePath("index.html")).size() > 0);
         const QStringList soubory = QString::fromLocal8Bit(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
         QStringList menu{"01_titulek", "02_menu", "03_5_rocnik", "04_8_rocnik", "05_tema_pod_mysi", "06_autori"};
         QVERIFY(soubory.size() > 20);
