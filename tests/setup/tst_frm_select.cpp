@@ -1,12 +1,12 @@
 // The set-up screen under the pupil's mouse and keyboard, and what it shows at each step.
 #include "common/geometrie.h"
+#include "common/jmeno.h"
 #include "common/katalog.h"
 #include "common/stav.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc/instalace.h"
 #include "pomoc/mys.h"
-#include "common/jmeno.h"
 #include "setup/ciste_jmeno.h"
 #include "setup/frm_select.h"
 #include "setup/volby.h"
