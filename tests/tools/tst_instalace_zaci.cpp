@@ -9,11 +9,11 @@
 #include "results/zamek.h"
 #include "results/zaznam.h"
 #include "results/znamka.h"
+#include "spolecne.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <pwd.h>
@@ -52,15 +52,6 @@ int spadne(const QString &slozka)
         if (!(new zamek_souboru_t(spoj_cestu(slozka, QLatin1String(soubor))))->zamkni())
             return 1;
     _exit(0);
-}
-
-std::pair<int, QString> spust(const QString &program, const QStringList &argumenty)
-{
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(program, argumenty);
-    const bool dobehl = p.waitForFinished(240000) && p.exitStatus() == QProcess::NormalExit;
-    return {dobehl ? p.exitCode() : -1, QString::fromLocal8Bit(p.readAll())};
 }
 
 uid_t vlastnik(const QString &cesta)

@@ -11,6 +11,7 @@
 #include "exercise/rozvrzeni.h"
 #include "pomoc/instalace.h"
 #include "sestaveni.h"
+#include "spolecne.h"
 #include "zvuk.h"
 
 #include <QDir>
@@ -30,11 +31,6 @@ namespace
 
 QString v_mediich(const QString &nazev) { return QDir(postavena_media()).filePath(nazev); }
 QImage nacti(const QString &nazev) { return QImage(v_mediich(nazev)).convertToFormat(QImage::Format_RGB32); }
-QByteArray bajty(const QString &cesta)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The set-up screen's count areas 0..3 and kind areas 6..9 (dictation, correction,
 // fill-in, choice) by their bitmap codes.
@@ -173,7 +169,7 @@ private slots:
         if (velikost.isValid())
             QCOMPARE(obrazek.size(), velikost);
         if (!nazev.startsWith("GRAFIKA/HELP/"))
-            QCOMPARE(int(static_cast<unsigned char>(bajty(v_mediich(nazev)).at(28))), 24);
+            QCOMPARE(int(static_cast<unsigned char>(obsah(v_mediich(nazev)).at(28))), 24);
     }
 
     void nahravky_data()
@@ -194,7 +190,7 @@ private slots:
         for (const QString &radek : s.radky) {
             const QString nazev = cislo_vety_text(radek) + ".WAV";
             ocekavane.append(nazev);
-            const QByteArray b = bajty(slozka.filePath(nazev));
+            const QByteArray b = obsah(slozka.filePath(nazev));
             const auto h = zvuk::precti_hlavicku(b);
             const auto z = zvuk::precti_wav(b);
             QVERIFY2(h && z, qPrintable(nazev));
@@ -214,7 +210,7 @@ private slots:
     void zvuky_rozhrani()
     {
         for (const char *nazev : {"ZVUK/CLICK.WAV", "ZVUK/ENTER.WAV"}) {
-            const auto z = zvuk::precti_wav(bajty(v_mediich(nazev)));
+            const auto z = zvuk::precti_wav(obsah(v_mediich(nazev)));
             QVERIFY2(z && z->delka() > 0.02 && z->delka() < 0.25, nazev);
             QVERIFY(*std::max_element(z->vzorky.begin(), z->vzorky.end()) > 0.09f);
             QVERIFY(std::abs(z->vzorky.last()) < 0.01f);
@@ -326,7 +322,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             ukoly.append(ukol(QString("ZVUK/5_1/%1.WAV").arg(i), QByteArray::number(i)));
         QCOMPARE(sestaveni::sestav(ukoly, cil, manifest, 2).vytvoreno, 200);
-        QCOMPARE(bajty(cil + "/ZVUK/5_1/137.WAV"), QByteArray("137"));
+        QCOMPARE(obsah(cil + "/ZVUK/5_1/137.WAV"), QByteArray("137"));
         QCOMPARE(sestaveni::sestav(ukoly, cil, manifest, 2).beze_zmeny, 200);
         QCOMPARE(volani.load(), 200);
 
@@ -345,7 +341,7 @@ private slots:
         auto v = sestaveni::sestav(ukoly, cil, manifest, 1);
         QCOMPARE((QList<int>{v.vytvoreno, v.beze_zmeny, v.smazano, int(v.chyby.size())}), (QList<int>{2, 1, 197, 2}));
         QVERIFY(v.chyby.contains("X.WAV: voice missing"));
-        QCOMPARE(bajty(cil + "/ZVUK/5_1/1.WAV"), QByteArray("zmena"));
+        QCOMPARE(obsah(cil + "/ZVUK/5_1/1.WAV"), QByteArray("zmena"));
         QVERIFY(QFile::exists(cil + "/ZVUK/5_1/2.WAV") && !QFile::exists(cil + "/ZVUK/5_1/3.WAV"));
         QVERIFY(QFile::exists(cil + "/CIZI.TXT"));
         ukoly.removeLast();
