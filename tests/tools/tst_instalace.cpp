@@ -144,18 +144,15 @@ private slots:
         QTest::addColumn<QString>("cd");
         QTest::addColumn<QString>("hd");
         QTest::addColumn<QString>("jina_hd"); // HD of another program's section [VBN1], kept
-        QTest::newRow("no INI") << QByteArray() << media << data << "ERROR";
-        QTest::newRow("another program's section")
-            << QByteArray("[VBN1]\r\nCD=D:\\\r\nHD=C:\\VBN1\r\n") << media << data << "C:\\VBN1";
-        QTest::newRow("last line without its end")
-            << QByteArray("[VBN1]\nHD=/srv/vbn1") << media << data << "/srv/vbn1";
-        QTest::newRow("administrator's shared folder") << "[VBN2]\nCD=" + media.toUtf8() + "\nHD=/srv/skola/verbano\n"
-                                                       << media << "/srv/skola/verbano"
-                                                       << "ERROR";
-        QTest::newRow("section name in other case")
-            << QByteArray("[ vbn2 ]\nhd=/mnt/trieda\ncd=/media/cdrom\n") << "/media/cdrom"
-            << "/mnt/trieda"
-            << "ERROR";
+        const auto radek = [](const char *nazev, const QByteArray &ini, const QString &cd, const QString &hd,
+                              const QString &jina_hd) { QTest::newRow(nazev) << ini << cd << hd << jina_hd; };
+        radek("no INI", {}, media, data, "ERROR");
+        radek("another program's section", "[VBN1]\r\nCD=D:\\\r\nHD=C:\\VBN1\r\n", media, data, "C:\\VBN1");
+        radek("last line without its end", "[VBN1]\nHD=/srv/vbn1", media, data, "/srv/vbn1");
+        radek("administrator's shared folder", "[VBN2]\nCD=" + media.toUtf8() + "\nHD=/srv/skola/verbano\n", media,
+              "/srv/skola/verbano", "ERROR");
+        radek("section name in other case", "[ vbn2 ]\nhd=/mnt/trieda\ncd=/media/cdrom\n", "/media/cdrom",
+              "/mnt/trieda", "ERROR");
     }
     // The package's configuration names the installed media and the shared data folder in
     // the system's INI, unless an administrator has named folders there already; every
