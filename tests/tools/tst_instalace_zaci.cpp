@@ -54,12 +54,7 @@ int spadne(const QString &slozka)
     _exit(0);
 }
 
-uid_t vlastnik(const QString &cesta)
-{
-    struct stat st {
-    };
-    return ::stat(QFile::encodeName(cesta).constData(), &st) == 0 ? st.st_uid : uid_t(-1);
-}
+uint vlastnik(const QString &cesta) { return QFileInfo(cesta).ownerId(); }
 
 } // namespace
 
@@ -68,7 +63,7 @@ class tst_instalace_zaci : public QObject
     Q_OBJECT
 
     QTemporaryDir koren_;
-    QList<std::pair<QString, uid_t>> zaci_;
+    QList<std::pair<QString, uint>> zaci_;
 
     // This test program as pupil i with the given umask; its exit code.
     int jako(int i, const QString &maska, const QStringList &argumenty) const
@@ -116,7 +111,7 @@ private slots:
         const QString slozka = koren_.path() + "/data-" + maska;
         const auto [kod, vystup] = spust(koren_.path() + "/system/usr/sbin/ortanel-verbano2-data", {slozka});
         QVERIFY2(kod == 0 && !vystup.contains("warning"), qPrintable(vystup));
-        const uid_t a = zaci_[0].second, b = zaci_[1].second;
+        const uint a = zaci_[0].second, b = zaci_[1].second;
 
         QCOMPARE(jako(0, maska, {"--zak", slozka, "Anna", "9", "1"}), 0);
         QCOMPARE(vlastnik(slozka + "/TAB.DAT"), a);
