@@ -216,6 +216,7 @@ private slots:
         QTest::newRow("DOPLNOVACKA without count") << 2 << QList<int>{8} << false;
         QTest::newRow("DOPLNOVACKA, then count") << 2 << QList<int>{8, 1} << true;
         QTest::newRow("DOPLNOVACKA, count, DIKTAT") << 2 << QList<int>{8, 1, 6} << false;
+        QTest::newRow("DOPLNOVACKA, count, VYBEROVKA") << 2 << QList<int>{8, 1, 9} << false;
         QTest::newRow("DOPLNOVACKA, count, OPRAVA") << 2 << QList<int>{8, 1, 7} << true;
         QTest::newRow("second-sample topic: OPRAVA without count") << 7 << QList<int>{7} << true;
         QTest::newRow("second-sample topic: OPRAVA, DIKTAT") << 7 << QList<int>{7, 6} << false;
@@ -267,21 +268,27 @@ private slots:
         QVERIFY(!scr_->plocha(11)->isEnabled());
     }
 
-    // While a button slides, a press changes nothing (not even a click sound), a hover only
-    // sounds, and letters typed stay in the box without moving the button.
+    // A slide shows the face rising from the button's bottom edge, a row per frame. While a
+    // button slides, a press changes nothing (not even a click sound), a hover only sounds,
+    // and letters typed stay in the box without moving the button.
     void behem_posunu()
     {
         stiskni({1, 6});
         zvuk_.vymaz_zaznam();
         bool zaneprazdnena = false;
+        int radku = 0; // of the face showing, from the bottom edge up
         QTimer::singleShot(30, this, [&] {
             zaneprazdnena = scr_->zaneprazdnena();
+            const QImage o = scr_->pokracuj_cmd()->obrazek();
+            for (int y = o.height() - 1; y >= 0 && o.pixel(plne.x(), y) == barva(pokracuj_lice); --y)
+                ++radku;
             stiskni({7});
             napis(QStringLiteral("va"));
             mys::najed(scr_, stred(9));
         });
         napis(QStringLiteral("E"));
         QVERIFY(zaneprazdnena && !scr_->zaneprazdnena());
+        QVERIFY2(radku >= 1 && radku < lice_pokracuj.height(), qPrintable(QString::number(radku)));
         QCOMPARE(spolecny_stav.druh_ulohy, QStringLiteral("DIKTAT"));
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
         QCOMPARE(scr_->jmeno_txt()->text(), QStringLiteral("Eva"));

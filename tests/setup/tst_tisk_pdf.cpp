@@ -98,9 +98,8 @@ private slots:
         nahoda().uvolni();
     }
 
-    // Through the dialog into a PDF file: the copies asked for become the program's own
-    // pupil copies after the model, each printed once, on A4 (not the dialog's Letter) as
-    // the dialog turned it; each page's text holds the title, the grade, the instruction,
+    // Through the dialog into a PDF file: the model and the copies asked for, on A4 (not the
+    // dialog's Letter) as the dialog turned it; each page's text holds the title, the grade, the instruction,
     // the sentences and the footer, Slovak letters intact.
     void text_pdf()
     {
@@ -128,6 +127,18 @@ private slots:
         if (QPrinterInfo::availablePrinterNames().isEmpty())
             QVERIFY2(dialog.navrzeny.endsWith("/Priama reč - 5. ročník.pdf"), qPrintable(dialog.navrzeny));
         QVERIFY(platforma.zpravy.isEmpty());
+    }
+
+    // The copies asked for become the program's own pupil copies: the printer prints each
+    // page once, at 300 dpi.
+    void priprav_tiskarnu()
+    {
+        QPrinter tiskarna;
+        tiskarna.setOutputFormat(QPrinter::PdfFormat);
+        tiskarna.setCopyCount(3);
+        QCOMPARE(::priprav_tiskarnu(tiskarna), 3);
+        QCOMPARE(tiskarna.copyCount(), 1);
+        QCOMPARE(tiskarna.resolution(), 300);
     }
 
     void bez_listu_data()
