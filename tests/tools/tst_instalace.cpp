@@ -84,9 +84,8 @@ private slots:
         }
     }
 
-    // The program and the data-folder tool, the documents, the whole media folder, and the
-    // pristine data: the compiled files and nothing else (a score table or a log from a
-    // trial run in the build tree is never shipped).
+    // The programs, the documents, the whole media folder, and the pristine data: the compiled
+    // files and nothing else (no score table or log from a trial run in the build tree).
     void rozlozeni()
     {
         for (const QString program : {"/usr/bin/ortanel-verbano2", "/usr/sbin/ortanel-verbano2-data"})
@@ -154,11 +153,9 @@ private slots:
         radek("section name in other case", "[ vbn2 ]\nhd=/mnt/trieda\ncd=/media/cdrom\n", "/media/cdrom",
               "/mnt/trieda", "ERROR");
     }
-    // The package's configuration names the installed media and the shared data folder in
-    // the system's INI, unless an administrator has named folders there already; every
-    // pupil writes in the data folder: no sticky bit (a pupil replaces the table another
-    // wrote, and removes another's stale lock), and what anyone creates there is writable
-    // by all even under a umask of 022 or 077.
+    // Configuring names the media and the shared data folder in the system's INI unless an
+    // administrator named folders there; every pupil writes in the data folder: no sticky bit
+    // (tables are replaced, stale locks removed), new files writable by all under any umask.
     void konfigurace()
     {
         QFETCH(QByteArray, ini_predtim);
@@ -178,9 +175,8 @@ private slots:
         }
     }
 
-    // An upgrade brings the new exercise data and never touches what pupils wrote. Pupils
-    // can rename anything in the shared folder: a link planted under a data file's name is
-    // replaced, never written through, and nothing is left beside the folder.
+    // An upgrade brings the new exercise data and never touches what pupils wrote; a link a
+    // pupil planted under a data file's name is replaced, never written through.
     void aktualizace()
     {
         nakonfiguruj();

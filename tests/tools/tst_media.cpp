@@ -32,14 +32,12 @@ namespace
 QString v_mediich(const QString &nazev) { return QDir(postavena_media()).filePath(nazev); }
 QImage nacti(const QString &nazev) { return QImage(v_mediich(nazev)).convertToFormat(QImage::Format_RGB32); }
 
-// The set-up screen's count areas 0..3 and kind areas 6..9 (dictation, correction,
-// fill-in, choice) by their bitmap codes.
+// The set-up screen's count areas 0..3 and kind areas 6..9 by their bitmap codes.
 const char *kody_cisel[4] = {"1X", "2X", "3X", "NE"};
 const char *kody_druhu[4] = {"CV", "OC", "DJ", "VJ"};
 
-// Every picture the screens ask for, with the size their layout needs (invalid: any).
-// The exercise screen's names come from its own lists; the other screens build theirs
-// from grade digit, topic number and kind code as below ("%1": 0 plain, 1 hover or chosen).
+// Every picture the screens ask for, with the size their layout needs (invalid: any); the
+// exercise screen's names from its own lists ("%1": 0 plain, 1 hover or chosen).
 QMap<QString, QSize> vsechny_obrazky()
 {
     QMap<QString, QSize> s;
@@ -102,8 +100,7 @@ void kresli(QImage &dest, QPoint kde, const QImage &src, QRgb klic = 0)
                 dest.setPixel(kde + QPoint(x, y), src.pixel(x, y));
 }
 
-// The sentence box of n lines composed as the page layout does it, at (0, 0) of a canvas
-// of the page colour twice the box's height.
+// The sentence box of n lines composed as the page layout does it, on a page-coloured canvas.
 QImage sloz_box(int radku, QRgb stranka)
 {
     QImage platno(gc::veta_box.width() + 60, 2 * gc::veta_box.height(), QImage::Format_RGB32);
@@ -158,8 +155,7 @@ private slots:
         for (auto it = s.begin(); it != s.end(); ++it)
             QTest::newRow(qPrintable(it.key())) << it.key() << it.value();
     }
-    // Every picture is there, at its size; all but the help pictures (palette bitmaps
-    // without a key colour) in 24 bits so that their colours stay exact.
+    // Every picture is there, at its size; all but the help pictures in 24 bits (exact colours).
     void obrazek()
     {
         QFETCH(QString, nazev);
@@ -205,8 +201,7 @@ private slots:
         QCOMPARE(slozka.entryList({"*.WAV"}, QDir::Files), ocekavane);
     }
 
-    // The click and hover sounds: short, so that hovering quickly over buttons stays
-    // quiet, but audible, and fading out.
+    // The click and hover sounds: short (quick hovering stays quiet), audible, fading out.
     void zvuky_rozhrani()
     {
         for (const char *nazev : {"ZVUK/CLICK.WAV", "ZVUK/ENTER.WAV"}) {
@@ -223,10 +218,8 @@ private slots:
         for (int n = 1; n <= 3; ++n)
             QTest::addRow("%d lines", n) << n;
     }
-    // A box of n lines ends exactly at its height along its whole width, whatever the
-    // covers did; over the text lines they leave the box as it was (text may run a little
-    // past the right limit, never to the result mark); the marks, copied plainly onto it,
-    // repeat its edge.
+    // A box of n lines ends exactly at its height along its whole width; the covers leave the
+    // text lines as they were (up to the result mark); the marks repeat the box's edge.
     void box()
     {
         QFETCH(int, radku);
@@ -272,8 +265,7 @@ private slots:
             radek(obrazky_cviceni::zvyrazneni[i].mid(8), "BG.BMP", gc::tlacitka_hover[i], gc::tlacitka[i]);
         radek("MZPETH.BMP", "TABS/BCKG.BMP", g::tabulka::zpet_obrazek, g::tabulka::zpet);
         radek("MZPET.BMP", "TABS/BCKG.BMP", g::tabulka::zpet_obrazek, {});
-        // The set-up pieces are shared by every topic's background; the title tab's margin
-        // is the top bar of both screens that show it.
+        // Set-up pieces are shared by every topic's background; a title tab's margin is the top bar.
         const QRect karta(QPoint(1, 1), gc::zalozka - QSize(2, 1));
         for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
             for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
