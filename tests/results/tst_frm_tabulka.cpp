@@ -1,6 +1,6 @@
 // The results screen on a temporary installation: where the rows stand, in which font and
-// colour, the tab, the back button's looks. Where back leads, and what a visit writes and
-// shows, is driven through the real program in tests/journeys.
+// colour, the tab, the back button's looks and where it leads. What a visit writes and
+// shows is driven through the real program in tests/journeys.
 #include "common/geometrie.h"
 #include "common/pismo.h"
 #include "pomoc/falesna_platforma.h"
@@ -8,7 +8,9 @@
 #include "pomoc/instalace.h"
 #include "pomoc/mys.h"
 #include "results/frm_tabulka.h"
+#include "shell/hostitel.h"
 #include "shell/plocha.h"
+#include "shell/ukazatel.h"
 #include "soubory_vysledku.h"
 
 #include <QApplication>
@@ -141,6 +143,29 @@ private slots:
         QVERIFY(!scr->klik_plocha()->zvyraznena());
         mys::najed(scr.get(), gt::zpet.center());
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 2);
+    }
+
+    // Back: to the unfinished exercise, or after a finished one to the set-up screen with the
+    // exercise screen unloaded, also when its score-table button kept it loaded.
+    void zpet()
+    {
+        for (bool hotovo : {false, true}) {
+            spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Eva"), 8, 2, hotovo);
+            instalace_.pouzij();
+            hostitel okno;
+            for (const auto id : {obrazovka_id::frm_select, obrazovka_id::main_frm, obrazovka_id::frm_tabulka})
+                okno.zaregistruj(id, [id](QWidget *p) {
+                    return id == obrazovka_id::frm_tabulka ? new frm_tabulka(p) : new obrazovka(p);
+                });
+            okno.show();
+            okno.ukaz(obrazovka_id::frm_select);
+            okno.ukaz(obrazovka_id::main_frm);
+            mys::klikni(okno.ukaz(obrazovka_id::frm_tabulka), gt::zpet.center());
+            QTRY_VERIFY(!jsou_presypaci_hodiny());
+            QCOMPARE(okno.aktualni_id(), hotovo ? obrazovka_id::frm_select : obrazovka_id::main_frm);
+            QCOMPARE(okno.najdi(obrazovka_id::main_frm) != nullptr, !hotovo);
+            QVERIFY(!okno.najdi(obrazovka_id::frm_tabulka));
+        }
     }
 };
 
