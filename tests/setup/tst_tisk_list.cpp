@@ -1,5 +1,4 @@
-// The worksheet layout on a printer that records what it is asked to print: copies,
-// headers, gaps, commas, drawn errors, wrapping and page breaks.
+// The worksheet layout on a printer that records what it prints: copies, gaps, commas, wrapping.
 #include "common/katalog.h"
 #include "common/nahoda.h"
 #include "setup/tisk_list.h"

@@ -98,9 +98,8 @@ private slots:
         nahoda().uvolni();
     }
 
-    // Through the dialog into a PDF file: the model and the copies asked for, on A4 (not the
-    // dialog's Letter) as the dialog turned it; each page's text holds the title, the grade, the instruction,
-    // the sentences and the footer, Slovak letters intact.
+    // Through the dialog into a PDF file: the model and the copies, on A4 (not the dialog's
+    // Letter) turned as asked; every page holds title, grade, instruction, sentences, footer.
     void text_pdf()
     {
         falesna_platforma platforma;
@@ -129,8 +128,7 @@ private slots:
         QVERIFY(platforma.zpravy.isEmpty());
     }
 
-    // The copies asked for become the program's own pupil copies: the printer prints each
-    // page once, at 300 dpi.
+    // The copies asked for become the program's own: the printer prints each page once, at 300 dpi.
     void priprav_tiskarnu()
     {
         QPrinter tiskarna;
