@@ -457,7 +457,7 @@ private slots:
         obnov_ukazatel();
         nastav_platformu(nullptr);
         platforma_.reset();
-        zvuk_.reset();
+        zvuk_.reset(); // gives the program's sound device back before the next journey's fake
         instalace_.reset();
     }
 
@@ -567,10 +567,9 @@ private slots:
         const sekce_t vety = nacti_sekci(soubor_dat(QStringLiteral("VERBANO2.DAT")), QStringLiteral("5_1"));
         QVERIFY(vety.radky.size() >= pocet);
         for (const druh_t d : {druh_t::doplnovacka, druh_t::oprava}) {
-            const QString kod = kod_bitmapy(d);
             KROK(na_plochu(*volby::plocha_druhu(klicove_slovo(d))));
             QVERIFY(s->vysunuto_tiskni());
-            const QString pdf = instalace_->koren() + QStringLiteral("/list_%1.pdf").arg(kod);
+            const QString kod = kod_bitmapy(d), pdf = instalace_->koren() + QStringLiteral("/list_%1.pdf").arg(kod);
             bool vyplneno = false;
             az_se_ukaze<QPrintDialog>([&](QPrintDialog *dialog) {
                 auto *tiskarny = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
@@ -601,6 +600,8 @@ private slots:
             const QString ucitel = strany.mid(0, prvni_zaka).join(u' ');
             QVERIFY(ucitel.contains(QStringLiteral("vzor pre učiteľa")) &&
                     !strany[prvni_zaka].contains(QStringLiteral("vzor pre učiteľa")));
+            QVERIFY(ucitel.contains(d == druh_t::doplnovacka ? QStringLiteral("Zadanie: Doplň chýbajúce")
+                                                             : QStringLiteral("Zadanie: Oprav všetky chyby")));
             // The model copy holds the correct text of as many sentences as were asked for;
             // the pupil's fill-in copy has gaps.
             int vytistenych = 0;
