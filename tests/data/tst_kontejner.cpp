@@ -34,7 +34,6 @@ private slots:
         QTest::addColumn<QByteArray>("ulozeny");
         QTest::addColumn<QByteArray>("dekodovany");
         QTest::newRow("ascii") << QByteArray("\x3a\x50\x5b") << QByteArray("Kal");
-        QTest::newRow("star and bracket") << QByteArray("\x19\x4a") << QByteArray("*[");
         QTest::newRow("control bytes survive") << QByteArray("\x00\x0a\x0d\x1a", 4) << QByteArray("\x11\x1b\x1e\x2b");
         QTest::newRow("high byte") << QByteArray("\x89") << QByteArray("\x9a");
     }

@@ -25,8 +25,8 @@ class tst_kompilator : public QObject
 
     vysledek_kompilace_t kompiluj_vse()
     {
-        return kompiluj(
-            {dir_->filePath(QStringLiteral("content")), vystup(), vychozi_kontroly_vet(), vychozi_kontroly_vyjimek()});
+        return kompiluj({dir_->filePath("content"), vystup(), vychozi_kontroly_vet(), vychozi_kontroly_vyjimek(),
+                         vychozi_hunspell});
     }
 
 private slots:
@@ -35,17 +35,18 @@ private slots:
         dir_ = std::make_unique<QTemporaryDir>();
         zapis(QStringLiteral("ZNAMKY.txt"), QStringLiteral("90|100|1\n75|90|2\n50|75|3\n30|50|4\n0|30|5\n"));
         zapis(QStringLiteral("vety/5_1.txt"),
-              QStringLiteral("[5_1]\nNa dvore stál ve<ľ#l>ký d<u#ú>b.*1\nPes le<ž#š>al pod ním.*2\n"));
+              QStringLiteral("[5_1]\nNa dvore stál ve<ľ#l>ký d<u#ú>b.*1\nPes Bodrík le<ž#š>al pod ním.*2\n"));
+        zapis(QStringLiteral("slovnik.txt"), QStringLiteral("# names\nBodrík  # a dog\n"));
         zapis(QStringLiteral("vyjimky/5_1.txt"), QStringLiteral("[5_1]\nPes ležal pod ním.*2\n"));
     }
 
     // Scrambled Windows-1250 lines ended by CR LF that the program's reader gives back, a
-    // whole-text section, the exceptions, the mark bands, and the summary per section.
+    // whole-text section, the exceptions, the mark bands, the summary and warnings per section.
     void zapise_zakodovana_data()
     {
         QString text = QStringLiteral("[5_9]abc\n");
         for (int d = 0; d < 10; ++d)
-            text += QStringLiteral("Veta číslo <%1#x>.*1%1\n").arg(d);
+            text += QStringLiteral("Veta číslo <%1#x>, <my#mi> sme %1.*1%1\n").arg(d);
         zapis(QStringLiteral("vety/5_9.txt"), text);
         const vysledek_kompilace_t v = kompiluj_vse();
         QVERIFY2(v.ok(), qPrintable(v.chyby.join(QLatin1Char('\n'))));
@@ -56,15 +57,14 @@ private slots:
         const QByteArray surove = f.readAll();
         QVERIFY(surove.endsWith("\r\n") && !surove.contains("Na dvore"));
         QCOMPARE(nacti_sekci(dat, QStringLiteral("5_1")).radky,
-                 (QStringList{"Na dvore stál ve<ľ#l>ký d<u#ú>b.*1", "Pes le<ž#š>al pod ním.*2"}));
+                 (QStringList{"Na dvore stál ve<ľ#l>ký d<u#ú>b.*1", "Pes Bodrík le<ž#š>al pod ním.*2"}));
         QVERIFY(nacti_sekci(dat, QStringLiteral("5_9")).souvisly_text);
-        QCOMPARE(rozklicuj_dat_soubor(dat), (QStringList{"5_1", "5_9"}));
         QCOMPARE(nacti_sekci(vystup(QStringLiteral("VYJIMKY.DAT")), QStringLiteral("5_1")).radky,
                  QStringList{"Pes ležal pod ním.*2"});
         QCOMPARE(nacti_radky_cp1250(vystup(QStringLiteral("ZNAMKY.DAT")))->first(), QStringLiteral("90|100|1"));
-        QCOMPARE(v.souhrn.size(), 2);
         const auto &s = v.souhrn;
-        QCOMPARE((QList<int>{s[0].vet, s[0].polozek, s[0].vyjimek, s[1].textu}), (QList<int>{2, 3, 1, 1}));
+        QCOMPARE((QList<int>{s[0].vet, s[0].polozek, s[0].vyjimek, s[1].textu, s[1].varovani}),
+                 (QList<int>{2, 3, 1, 1, 10}));
     }
 
     void chyby_data()
@@ -77,7 +77,6 @@ private slots:
         } radky[] = {
             {"wrong header", "vety/5_2.txt", "[5_3]\nA<b#c>*1\n", "content/vety/5_2.txt:1:"},
             {"malformed item", "vety/5_2.txt", "[5_2]\nA<b#c>*1\nA<bc>*2\n", "content/vety/5_2.txt:3:"},
-            {"missing number", "vety/5_2.txt", "[5_2]\nA<b#c>\n", "content/vety/5_2.txt:2:"},
             {"number twice", "vety/5_2.txt", "[5_2]\nA<b#c>*1\nB<b#c>*1\n", "used twice"},
             {"sentence without item", "vety/5_2.txt", "[5_2]\nBez položky.*1\n", "no item"},
             {"empty line", "vety/5_2.txt", "[5_2]\nA<b#c>*1\n\nB<b#c>*2\n", "content/vety/5_2.txt:3:"},
@@ -89,6 +88,10 @@ private slots:
             {"exception for a missing sentence", "vyjimky/5_1.txt", "[5_1]\nNiečo.*9\n", "no sentence 9"},
             {"exception with markup", "vyjimky/5_1.txt", "[5_1]\nPes le<ž#š>al.*1\n", "without markup"},
             {"exception without number", "vyjimky/5_1.txt", "[5_1]\nPes ležal.\n", "content/vyjimky"},
+            {"misspelt form", "vety/5_2.txt", "[5_2]\nMačka chytila m<i#y>š.*1\n", "5_2.txt:2: unknown word \"miš\""},
+            {"misspelt exception", "vyjimky/5_1.txt", "[5_1]\nPes Bodrík lezal pod ním.*2\n", "unknown word \"lezal\""},
+            {"listed word the dictionary knows", "slovnik.txt", "Bodrík\npes\n", "content/slovnik.txt:2:"},
+            {"duplicate", "vety/5_2.txt", "[5_2]\nNa dvore stál veľmi veľký d<u#ú>b.*1\n", "as content/vety/5_2.txt:2"},
             {"mark bands leave a gap", "ZNAMKY.txt", "90|100|1\n0|80|2\n", "no band covers"},
             {"mark band malformed", "ZNAMKY.txt", "90|100\n0|90|2\n", "lower|upper|mark"},
         };

@@ -1,4 +1,5 @@
 #include "kompilator.h"
+#include "korektura.h"
 
 #include "common/katalog.h"
 #include "common/soubory.h"
@@ -11,11 +12,12 @@
 #include <QSet>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 struct zdroj_t {
-    QString cesta;           // as reported in messages
-    QStringList radky;       // without line ends
+    QString cesta;     // as reported in messages
+    QStringList radky; // without line ends
     bool nacten = false;
 };
 
@@ -35,7 +37,8 @@ zdroj_t nacti_zdroj(const QString &obsah, const QString &relativni)
     return z;
 }
 
-class kompilace_t {
+class kompilace_t
+{
 public:
     explicit kompilace_t(const nastaveni_kompilace_t &n) : n_(n) {}
 
@@ -51,6 +54,7 @@ private:
     void zpracuj_vety(const QString &klic);
     void zpracuj_vyjimky(const QString &klic);
     void zpracuj_znamky();
+    void proved_korekturu_obsahu();
     void zkontroluj_nezname_soubory(const QString &slozka);
     bool zapis(const QString &nazev, const QList<QByteArray> &radky);
 
@@ -61,6 +65,7 @@ private:
     QList<QByteArray> znamky_;
     QHash<QString, QSet<int>> cisla_vet_;
     QHash<QString, int> index_souhrnu_;
+    QList<veta_korektury_t> ke_korekture_;
 };
 
 bool kompilace_t::zkontroluj_znaky(const zdroj_t &z, int cislo, const QString &radek)
@@ -151,6 +156,7 @@ void kompilace_t::zpracuj_vety(const QString &klic)
             for (const QString &duvod : kontrola(klic, radek))
                 chyba(z, cislo_radku, duvod);
         vystup.append(do_cp1250(radek));
+        ke_korekture_.append({klic, QStringLiteral("%1:%2").arg(z.cesta).arg(cislo_radku), radek, false});
         ++souhrn.vet;
     }
     if (souvisly) {
@@ -189,7 +195,8 @@ void kompilace_t::zpracuj_vyjimky(const QString &klic)
             continue;
         const qsizetype hvezdicka = radek.indexOf(QLatin1Char('*'));
         if (hvezdicka <= 0) {
-            chyba(z, cislo_radku, QStringLiteral("an exception is the accepted sentence, \"*\" and the sentence number"));
+            chyba(z, cislo_radku,
+                  QStringLiteral("an exception is the accepted sentence, \"*\" and the sentence number"));
             continue;
         }
         const QString text = radek.left(hvezdicka);
@@ -206,11 +213,13 @@ void kompilace_t::zpracuj_vyjimky(const QString &klic)
         static const QString znacky = QStringLiteral("<>#~^") + znak_oddelovac_radku;
         for (const QChar c : text)
             if (znacky.contains(c))
-                chyba(z, cislo_radku, QStringLiteral("an exception is a plain sentence without markup (\"%1\")").arg(c));
+                chyba(z, cislo_radku,
+                      QStringLiteral("an exception is a plain sentence without markup (\"%1\")").arg(c));
         for (const kontrola_vyjimky_t &kontrola : n_.kontroly_vyjimek)
             for (const QString &duvod : kontrola(text))
                 chyba(z, cislo_radku, duvod);
         vystup.append(do_cp1250(radek));
+        ke_korekture_.append({klic, QStringLiteral("%1:%2").arg(z.cesta).arg(cislo_radku), text, true});
         ++pocet;
     }
     v_.souhrn[index_souhrnu_.value(klic)].vyjimek = pocet;
@@ -266,6 +275,19 @@ void kompilace_t::zkontroluj_nezname_soubory(const QString &slozka)
             v_.chyby.append(QStringLiteral("content/%1/%2:1: not a topic of the catalogue").arg(slozka, nazev));
 }
 
+void kompilace_t::proved_korekturu_obsahu()
+{
+    const zdroj_t slovnik = nacti_zdroj(n_.obsah, QStringLiteral("slovnik.txt"));
+    const vysledek_korektury_t k = proved_korekturu(ke_korekture_, slovnik.radky, slovnik.cesta, n_.hunspell);
+    v_.chyby += k.chyby;
+    for (const auto &varovani : k.varovani) {
+        v_.varovani.append(varovani.zprava);
+        ++v_.souhrn[index_souhrnu_.value(varovani.klic)].varovani;
+    }
+    v_.slov_pravopisu = k.slov;
+    v_.ms_pravopisu = k.ms_pravopisu;
+}
+
 bool kompilace_t::zapis(const QString &nazev, const QList<QByteArray> &radky)
 {
     QSaveFile f(spoj_cestu(n_.vystup, nazev));
@@ -295,6 +317,7 @@ vysledek_kompilace_t kompilace_t::proved()
         for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t)
             zpracuj_vyjimky(cislo_ulohy(r, t));
     zpracuj_znamky();
+    proved_korekturu_obsahu();
     if (!v_.ok() || n_.vystup.isEmpty())
         return v_;
     if (!QDir().mkpath(n_.vystup)) {

@@ -16,8 +16,13 @@ struct vysledek_kompilace_t {
         int textu = 0;
         int polozek = 0;
         int vyjimek = 0;
+        int varovani = 0;
     };
     QList<souhrn_t> souhrn;
+    // Findings that do not stop the build: wrong forms that the dictionary also knows.
+    QStringList varovani;
+    int slov_pravopisu = 0;  // distinct words looked up in the dictionary
+    qint64 ms_pravopisu = 0; // how long the spelling check took
     bool ok() const { return chyby.isEmpty(); }
 };
 
@@ -28,11 +33,16 @@ using kontrola_vety_t = std::function<QStringList(const QString &klic, const QSt
 using kontrola_vyjimky_t = std::function<QStringList(const QString &text)>;
 
 struct nastaveni_kompilace_t {
-    QString obsah;   // content/ folder
-    QString vystup;  // data folder to write; empty: check only
+    QString obsah;  // content/ folder
+    QString vystup; // data folder to write; empty: check only
     QList<kontrola_vety_t> kontroly_vet;
     QList<kontrola_vyjimky_t> kontroly_vyjimek;
+    // The Hunspell dictionary (path without ".aff"/".dic") that every correct sentence is
+    // spelt against, with content/slovnik.txt; empty: no spelling check.
+    QString hunspell;
 };
+
+inline constexpr auto vychozi_hunspell = "/usr/share/hunspell/sk_SK";
 
 vysledek_kompilace_t kompiluj(const nastaveni_kompilace_t &nastaveni);
 

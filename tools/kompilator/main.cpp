@@ -8,7 +8,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 void napoveda(QTextStream &out)
 {
@@ -16,25 +17,34 @@ void napoveda(QTextStream &out)
            "  ortanel_kompilator CONTENT_DIR DATA_DIR   check content/ and write the data files\n"
            "  ortanel_kompilator --kontrola CONTENT_DIR check only and print a table per topic\n"
            "  ortanel_kompilator --vypis FILE.DAT       list the section headers of a scrambled file\n"
-           "Content errors are printed as file:line: reason and end with exit code 1.\n";
+           "Content errors are printed as file:line: reason and end with exit code 1;\n"
+           "warnings (wrong forms that the Slovak dictionary also knows) do not.\n";
 }
 
 void vypis_souhrn(QTextStream &out, const vysledek_kompilace_t &v)
 {
-    out << "topic  sentences  texts  items  exceptions\n";
+    for (const QString &varovani : v.varovani)
+        out << "warning: " << varovani << '\n';
+    out << "topic  sentences  texts  items  exceptions  warnings\n";
     int vet = 0, polozek = 0, vyjimek = 0;
     for (const auto &s : v.souhrn) {
-        out << QStringLiteral("%1  %2  %3  %4  %5\n")
+        out << QStringLiteral("%1  %2  %3  %4  %5  %6\n")
                    .arg(s.klic, -5)
                    .arg(s.vet, 9)
                    .arg(s.souvisly ? QString::number(s.textu) : QStringLiteral("-"), 5)
                    .arg(s.polozek, 5)
-                   .arg(s.vyjimek, 10);
+                   .arg(s.vyjimek, 10)
+                   .arg(s.varovani, 8);
         vet += s.vet;
         polozek += s.polozek;
         vyjimek += s.vyjimek;
     }
-    out << QStringLiteral("total  %1         %2  %3\n").arg(vet, 9).arg(polozek, 5).arg(vyjimek, 10);
+    out << QStringLiteral("total  %1         %2  %3  %4\n")
+               .arg(vet, 9)
+               .arg(polozek, 5)
+               .arg(vyjimek, 10)
+               .arg(v.varovani.size(), 8);
+    out << QStringLiteral("spelling: %1 distinct words in %2 ms\n").arg(v.slov_pravopisu).arg(v.ms_pravopisu);
 }
 
 } // namespace
@@ -65,11 +75,14 @@ int main(int argc, char *argv[])
     n.vystup = jen_kontrola ? QString() : args[1];
     n.kontroly_vet = vychozi_kontroly_vet();
     n.kontroly_vyjimek = vychozi_kontroly_vyjimek();
+    n.hunspell = QString::fromLatin1(vychozi_hunspell);
     const vysledek_kompilace_t v = kompiluj(n);
     for (const QString &chyba : v.chyby)
         err << chyba << '\n';
     if (jen_kontrola)
         vypis_souhrn(out, v);
+    else if (!v.varovani.isEmpty())
+        out << v.varovani.size() << " warning(s) of wrong forms the dictionary knows: see --kontrola\n";
     if (!v.ok()) {
         err << v.chyby.size() << " content error(s)\n";
         return 1;
