@@ -6,11 +6,11 @@ set -euo pipefail
 packages=(
   # build
   cmake make g++ pkg-config ccache
-  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   # the data compiler's spelling check: Hunspell and its Slovak dictionary
   libhunspell-dev hunspell-sk
   # run: platform plugins, WAV playback, the bundled font's source, Qt's Slovak dialogs
-  libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  libqt6multimedia6 libqt6charts6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation2 qt6-translations-l10n
   # media pipeline: the dictation voice
   espeak-ng

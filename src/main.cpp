@@ -5,11 +5,15 @@
 #include "shell/hostitel.h"
 #include "shell/preklad.h"
 #include "shell/start.h"
+#include "ucitel/prikaz_ucitele.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (const auto kod = spust_ucitele(argc, argv))
+        return *kod;
+
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.ortanel.verbano2"));

@@ -1,0 +1,276 @@
+// The teacher's reading of the pupils' files: records as the pupils' program writes them
+// (and as damage, other desktops and half-finished appends leave them), filters and
+// figures against hand-computed ones, the spreadsheet file read back, the command line.
+#include "common/hodiny.h"
+#include "common/soubory.h"
+#include "prehled/csv.h"
+#include "prehled/najlepsi.h"
+#include "prehled/rozbor.h"
+#include "results/zaznam.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace
+{
+
+// A record written by the pupils' program on a desktop whose short date is `datum`.
+QByteArray zaznam(const QString &jmeno, const QString &datum, int rocnik, int tema, QList<int> pocty)
+{
+    hodiny::zafixuj({}, [datum](const QDate &) { return datum; });
+    spolecny_stav_t s;
+    s.jmeno_zaka = jmeno;
+    s.rocnik = rocnik - 4;
+    s.tema = tema;
+    s.pocet_uloh = pocty[0];
+    s.pocet_spravne = pocty[1];
+    s.pocet_spatne = pocty[2];
+    QByteArray b;
+    for (const QString &r : sestav_zaznam(s, pocty[3], QDateTime(QDate(2026, 1, 1), QTime(9, 5))))
+        b += do_cp1250(r) + "\r\n";
+    hodiny::uvolni();
+    return b;
+}
+
+QStringList popis(const QList<zaznam_t> &zaznamy)
+{
+    QStringList p;
+    for (const zaznam_t &z : zaznamy)
+        p.append(QStringLiteral("%1|%2|%3/%4 %5|%6 %7 %8 %9")
+                     .arg(z.jmeno, z.datum.toString(Qt::ISODate))
+                     .arg(z.rocnik)
+                     .arg(z.tema)
+                     .arg(z.nazev_temy)
+                     .arg(z.uloh)
+                     .arg(z.spravne)
+                     .arg(z.spatne)
+                     .arg(z.znamka));
+    return p;
+}
+
+// Fields of a ";" file with quoting, as a spreadsheet splits it.
+QList<QStringList> precti_csv(const QString &text)
+{
+    QList<QStringList> radky{{}};
+    QString pole;
+    bool v_uvozovkach = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (v_uvozovkach && c == '"' && i + 1 < text.size() && text[i + 1] == '"')
+            pole += text[++i];
+        else if (c == '"')
+            v_uvozovkach = !v_uvozovkach;
+        else if (!v_uvozovkach && c == ';')
+            radky.last().append(std::exchange(pole, {}));
+        else if (!v_uvozovkach && c == '\n')
+            radky.last().append(std::exchange(pole, {})), radky.append(QStringList());
+        else if (v_uvozovkach || c != '\r')
+            pole += c;
+    }
+    radky.removeLast();
+    return radky;
+}
+
+const QByteArray jana = zaznam("Jana Nováková", "7.12.2026", 7, 2, {10, 8, 2, 2});
+
+} // namespace
+
+Q_DECLARE_METATYPE(filtr_t)
+
+class tst_prehled : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void citani_logu_data()
+    {
+        QTest::addColumn<QByteArray>("log"); // null: no log
+        QTest::addColumn<QStringList>("zaznamy");
+        QTest::addColumn<int>("preskocene");
+        const QString j = QStringLiteral("Jana Nováková|2026-12-07|7/2 Číslovky|10 8 2 2");
+        QTest::newRow("records as written") << jana + zaznam("Ivo", "15.1.2027", 5, 9, {20, 3, 0, 0})
+                                            << QStringList{j, "Ivo|2027-01-15|5/9 Súhrnné diktáty|20 3 0 0"} << 0;
+        QTest::newRow("a record cut short") << jana + jana.left(jana.indexOf("Po")) << QStringList{j} << 2;
+        QTest::newRow("a line being appended") << jana + "Jm\xe9no: Pe" << QStringList{j} << 1;
+        QTest::newRow("garbage between records")
+            << jana + "xyz\r\n\r\nHra: 7. ro\xe8n\xedk - \xc8\xedslovky\r\n" + jana << QStringList{j, j} << 2;
+        QTest::newRow("names as stored")
+            << zaznam("Ja|na Datum: Čas: 1", "7.12.2026", 7, 2, {10, 8, 2, 2}) +
+                   zaznam("Alžbeta Mária Kováčová-Šťastná z Podhory", "7.12.2026", 7, 2, {10, 8, 2, 2}) +
+                   QByteArray(jana).replace("Nov\xe1kov\xe1", "Nov\x1a\xe1kov\xe1")
+            << QStringList{"Ja/na Datum: Čas: 1|2026-12-07|7/2 Číslovky|10 8 2 2",
+                           "Alžbeta Mária Kováčová-Šťastná z Podho|2026-12-07|7/2 Číslovky|10 8 2 2",
+                           "Jana Nov\x1a\u00e1kov\u00e1|2026-12-07|7/2 Číslovky|10 8 2 2"}
+            << 0;
+        QTest::newRow("month first, as the log's own dates tell")
+            << zaznam("A", "12/7/2026", 7, 2, {1, 1, 0, 1}) + zaznam("B", "12/13/26", 7, 2, {1, 1, 0, 1})
+            << QStringList{"A|2026-12-07|7/2 Číslovky|1 1 0 1", "B|2026-12-13|7/2 Číslovky|1 1 0 1"} << 0;
+        QTest::newRow("other short forms")
+            << zaznam("A", "2026-12-07", 7, 2, {1, 1, 0, 1}) + zaznam("B", "07.12.2026", 7, 2, {1, 1, 0, 1}) +
+                   zaznam("C", "7. decembra", 7, 2, {1, 1, 0, 1})
+            << QStringList{"A|2026-12-07|7/2 Číslovky|1 1 0 1", "B|2026-12-07|7/2 Číslovky|1 1 0 1",
+                           "C||7/2 Číslovky|1 1 0 1"}
+            << 0;
+        QTest::newRow("topics the catalogue lacks")
+            << zaznam("A", "7.12.2026", 9, 9, {1, 0, 1, 5}) +
+                   QByteArray(jana).replace("\xc8\xedslovky", "Nov\xe1 t\xe9ma")
+            << QStringList{"A|2026-12-07|0/0 |1 0 1 5", "Jana Nováková|2026-12-07|7/0 Nová téma|10 8 2 2"} << 0;
+        QTest::newRow("line ends of another system") << QByteArray(jana).replace("\r\n", "\n") << QStringList{j} << 0;
+        QTest::newRow("empty") << QByteArray("") << QStringList() << 0;
+        QTest::newRow("missing") << QByteArray() << QStringList() << 0;
+    }
+    void citani_logu()
+    {
+        QFETCH(QByteArray, log);
+        QFETCH(QStringList, zaznamy);
+        QFETCH(int, preskocene);
+        QTemporaryDir d;
+        const QString cesta = cesta_logu(d.path());
+        QFile f(cesta);
+        QVERIFY(log.isNull() || (f.open(QIODevice::WriteOnly) && f.write(log) == log.size()));
+        f.close();
+        const nacteny_log_t n = nacti_log(cesta);
+        QCOMPARE(popis(n.zaznamy).join('\n'), zaznamy.join('\n'));
+        QCOMPARE(n.preskocene_radky, preskocene);
+        QCOMPARE(n.chybi, log.isNull());
+        QCOMPARE(n.chyba.isEmpty(), !log.isNull());
+        // Read only: the log as it was, and nothing left beside it.
+        QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::Hidden),
+                 log.isNull() ? QStringList() : QStringList{"VYSLEDKY.DAT"});
+        QVERIFY(log.isNull() || (f.open(QIODevice::ReadOnly) && f.readAll() == log));
+    }
+
+    // Five visits worked out by hand.
+    void filtry_a_souhrny_data()
+    {
+        QTest::addColumn<filtr_t>("filtr");
+        QTest::addColumn<QStringList>("vybrane"); // names in log order
+        QTest::addColumn<QStringList>("temata");  // topic: visits, share, mark, marks 0..5
+        filtr_t vse;
+        QTest::newRow("everything") << vse << QStringList{"Jana", "Ivo", "jana b", "Jana", "Ivo"}
+                                    << QStringList{"Súhrnné diktáty 1 -100.0% 0.00 [1 0 0 0 0 0]",
+                                                   "Číslovky 4 60.0% 3.00 [1 0 2 0 0 1]"};
+        filtr_t jana;
+        jana.jmeno = "JANA";
+        QTest::newRow("name in any case")
+            << jana << QStringList{"Jana", "jana b", "Jana"} << QStringList{"Číslovky 3 77.5% 2.00 [1 0 2 0 0 0]"};
+        filtr_t obdobi;
+        obdobi.od = QDate(2026, 12, 2);
+        obdobi.do_ = QDate(2026, 12, 3);
+        QTest::newRow("dates inclusive") << obdobi << QStringList{"Ivo", "jana b", "Jana"}
+                                         << QStringList{"Číslovky 3 60.0% 3.00 [0 0 2 0 0 1]"};
+        filtr_t hotove;
+        hotove.skryt_nedokoncene = true;
+        hotove.rocnik = 7;
+        hotove.tema = 2;
+        QTest::newRow("finished visits of a topic")
+            << hotove << QStringList{"Ivo", "jana b", "Jana"} << QStringList{"Číslovky 3 60.0% 3.00 [0 0 2 0 0 1]"};
+        filtr_t nedokoncene;
+        nedokoncene.znamka = 0;
+        QTest::newRow("unfinished only") << nedokoncene << QStringList{"Jana", "Ivo"}
+                                         << QStringList{"Súhrnné diktáty 1 -100.0% 0.00 [1 0 0 0 0 0]",
+                                                        "Číslovky 1 -100.0% 0.00 [1 0 0 0 0 0]"};
+    }
+    void filtry_a_souhrny()
+    {
+        QFETCH(filtr_t, filtr);
+        QFETCH(QStringList, vybrane);
+        QFETCH(QStringList, temata);
+        const nacteny_log_t log = rozeber_log(
+            zaznam("Jana", "1.12.2026", 7, 2, {10, 3, 1, 0}) + zaznam("Ivo", "3.12.2026", 7, 2, {10, 1, 3, 5}) +
+            zaznam("jana b", "2.12.2026", 7, 2, {10, 9, 1, 2}) + zaznam("Jana", "3.12.2026", 7, 2, {10, 13, 7, 2}) +
+            zaznam("Ivo", "4.12.2026", 5, 9, {10, 0, 0, 0}));
+        const QList<int> i = vyber(log.zaznamy, filtr);
+        QStringList jmena;
+        for (const int k : i)
+            jmena.append(log.zaznamy[k].jmeno);
+        QCOMPARE(jmena, vybrane);
+        QStringList s;
+        for (const souhrn_temy_t &t : souhrn_temat(log.zaznamy, i))
+            s.append(QStringLiteral("%1 %2 %3% %4 [%5]")
+                         .arg(t.nazev)
+                         .arg(t.navstev)
+                         .arg(t.podil * 100, 0, 'f', 1)
+                         .arg(t.znamka, 0, 'f', 2)
+                         .arg(QStringList{QString::number(t.znamky[0]), QString::number(t.znamky[1]),
+                                          QString::number(t.znamky[2]), QString::number(t.znamky[3]),
+                                          QString::number(t.znamky[4]), QString::number(t.znamky[5])}
+                                  .join(' ')));
+        QCOMPARE(s, temata);
+        const QList<int> jany = prubeh_zaka(log.zaznamy, i, "Jana");
+        QVERIFY(std::is_sorted(jany.begin(), jany.end(),
+                               [&](int a, int b) { return log.zaznamy[a].datum < log.zaznamy[b].datum; }));
+    }
+
+    // A spreadsheet splits each field back as it was, names with ";" and quotes included.
+    void csv_precteny()
+    {
+        const nacteny_log_t log = rozeber_log(zaznam("Novák; \"Jano\"", "7.12.2026", 7, 2, {10, 5, 3, 0}) + jana);
+        const QByteArray csv = sestav_csv(log.zaznamy, {1, 0});
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(
+            precti_csv(QString::fromUtf8(csv.mid(3))),
+            (QList<QStringList>{
+                {"Žiak", "Dátum", "Čas", "Ročník", "Téma", "Počet viet", "Správne", "Nesprávne", "Úspešnosť (%)",
+                 "Známka", "Stav"},
+                {"Jana Nováková", "7.12.2026", "9:05", "7", "Číslovky", "10", "8", "2", "80,0", "2", "dokončené"},
+                {"Novák; \"Jano\"", "7.12.2026", "9:05", "7", "Číslovky", "10", "5", "3", "62,5", "", "nedokončené"}}));
+    }
+
+    void najlepsi_z_tabulky()
+    {
+        QTemporaryDir d;
+        QFile f(d.filePath("TAB.DAT"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("[8_2_DJ]\r\nJa|na|9|1|1\r\nIvo|5|5|3\r\n|0|0|0\r\n[8_2]\r\n[6_1_XX]\r\nx|1|1|1\r\n");
+        f.close();
+        const QList<najlepsi_t> n = nacti_najlepsich(f.fileName());
+        QCOMPARE(n.size(), 2);
+        QCOMPARE(
+            std::tuple(n[0].rocnik, n[0].tema, n[0].druh, n[0].radky.size(), n[0].radky[0].jmeno, n[0].radky[1].znamka),
+            std::tuple(7, 2, QStringLiteral("DOPLNOVACKA"), 2, QStringLiteral("Ja|na"), 3));
+        QCOMPARE(n[1].radky.size(), 0);
+    }
+
+    // Without a window: one Slovak line and status 2 on failure, the file on success.
+    void prikazovy_riadok_data()
+    {
+        QTest::addColumn<QStringList>("argumenty"); // "@" stands for a folder with a log
+        QTest::addColumn<int>("kod");
+        QTest::newRow("exported") << QStringList{"--ucitel", "--export", "@/v.csv", "--data", "@"} << 0;
+        QTest::newRow("from the log file")
+            << QStringList{"--ucitel", "--data", "@/VYSLEDKY.DAT", "--export", "@/v.csv"} << 0;
+        QTest::newRow("unknown option") << QStringList{"--ucitel", "--exprot", "@/v.csv"} << 2;
+        QTest::newRow("no file name") << QStringList{"--ucitel", "--data", "@", "--export"} << 2;
+        QTest::newRow("no such folder") << QStringList{"--ucitel", "--export", "@/v.csv", "--data", "@/nic"} << 2;
+        QTest::newRow("folder without a log") << QStringList{"--ucitel", "--export", "@/v.csv", "--data", "/"} << 2;
+        QTest::newRow("nowhere to write") << QStringList{"--ucitel", "--export", "@/nic/v.csv", "--data", "@"} << 2;
+        QTest::newRow("a folder as the file") << QStringList{"--ucitel", "--export", "@", "--data", "@"} << 2;
+    }
+    void prikazovy_riadok()
+    {
+        QFETCH(QStringList, argumenty);
+        QFETCH(int, kod);
+        QTemporaryDir d;
+        QFile log(cesta_logu(d.path()));
+        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(jana + jana) > 0);
+        log.close();
+        for (QString &a : argumenty)
+            a.replace('@', d.path());
+        QProcess p;
+        p.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        p.start(QStringLiteral(ORTANEL_BUILD_DIR "/ortanel-verbano2"), argumenty);
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), kod);
+        const QStringList chyba = QString::fromLocal8Bit(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(chyba.size(), kod ? 1 : 0);
+        QVERIFY(!kod || chyba[0].startsWith(QStringLiteral("Chyba: ")));
+        QFile csv(d.filePath("v.csv"));
+        QCOMPARE(csv.open(QIODevice::ReadOnly), !kod);
+        QVERIFY(kod || precti_csv(QString::fromUtf8(csv.readAll())).size() == 3);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_prehled)
+#include "tst_prehled.moc"
