@@ -1,5 +1,7 @@
 #include "prehled/rozbor.h"
 
+#include "common/katalog.h"
+
 #include <QCollator>
 #include <QLocale>
 #include <QMap>
@@ -45,7 +47,7 @@ QStringList jmena_zaku(const QList<zaznam_t> &zaznamy)
     return seznam;
 }
 
-QList<souhrn_temy_t> souhrn_temat(const QList<zaznam_t> &zaznamy, const QList<int> &vybrane)
+QList<souhrn_temy_t> souhrn_temat(const QList<zaznam_t> &zaznamy, const QList<int> &vybrane, int rocnik)
 {
     struct soucty_t {
         souhrn_temy_t s;
@@ -55,6 +57,12 @@ QList<souhrn_temy_t> souhrn_temat(const QList<zaznam_t> &zaznamy, const QList<in
     };
     // Known topics by their catalogue index; unknown ones after them by name.
     QMap<std::tuple<int, int, QString>, soucty_t> temata;
+    for (int t = 1; t <= katalog_temat::pocet_temat(rocnik - 4); ++t) {
+        soucty_t &s = temata[{rocnik, t, QString()}];
+        s.s.rocnik = rocnik;
+        s.s.tema = t;
+        s.s.nazev = katalog_temat::nazev_log(rocnik - 4, t);
+    }
     for (const int i : vybrane) {
         const zaznam_t &z = zaznamy[i];
         soucty_t &t = temata[{z.rocnik, z.tema ? z.tema : 1000, z.tema ? QString() : z.nazev_temy}];

@@ -37,8 +37,9 @@ struct souhrn_temy_t {
 };
 
 // Per topic of the chosen records, in catalogue order (grade, topic); topics a record
-// names that the catalogue does not know come after their grade's, by name.
-QList<souhrn_temy_t> souhrn_temat(const QList<zaznam_t> &zaznamy, const QList<int> &vybrane);
+// names that the catalogue does not know come after their grade's, by name. With a grade
+// number, every topic of that grade is listed, also those nobody practised.
+QList<souhrn_temy_t> souhrn_temat(const QList<zaznam_t> &zaznamy, const QList<int> &vybrane, int rocnik = 0);
 
 // The chosen records of one pupil (exact name), oldest first.
 QList<int> prubeh_zaka(const QList<zaznam_t> &zaznamy, const QList<int> &vybrane, const QString &jmeno);

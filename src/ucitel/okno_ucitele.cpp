@@ -134,8 +134,11 @@ okno_ucitele::okno_ucitele(QWidget *rodic) : QMainWindow(rodic)
     tabulka_->verticalHeader()->hide();
     tabulka_->verticalHeader()->setDefaultSectionSize(tabulka_->fontMetrics().height() + 6);
     tabulka_->horizontalHeader()->setSectionResizeMode(model_zaznamu::tema, QHeaderView::Stretch);
+    for (int s = model_zaznamu::rocnik; s < model_zaznamu::pocet_sloupcu; ++s)
+        tabulka_->setColumnWidth(s, 80);
     tabulka_->setColumnWidth(model_zaznamu::zak, 220);
     tabulka_->setColumnWidth(model_zaznamu::kdy, 140);
+    tabulka_->setColumnWidth(model_zaznamu::rocnik, 60);
 
     pohledy_ = new QTabWidget;
     pohledy_->addTab(tabulka_, QStringLiteral("Záznamy"));
@@ -168,6 +171,7 @@ void okno_ucitele::postav_filtry(QWidget *pruh)
     filtr_zaka_->setObjectName(QStringLiteral("filtr_zaka"));
     filtr_zaka_->setPlaceholderText(QStringLiteral("meno alebo jeho časť"));
     filtr_zaka_->setClearButtonEnabled(true);
+    filtr_zaka_->setMinimumWidth(180);
     auto *doplnovani = new QCompleter(this);
     doplnovani->setCaseSensitivity(Qt::CaseInsensitive);
     doplnovani->setFilterMode(Qt::MatchContains);
@@ -459,7 +463,7 @@ void okno_ucitele::obnov_temy()
     filtr_t f = vyber_->filtr();
     f.rocnik = rocnik_tem_->currentData().toInt();
     f.tema = 0;
-    const QList<souhrn_temy_t> souhrn = souhrn_temat(zaznamy, ::vyber(zaznamy, f));
+    const QList<souhrn_temy_t> souhrn = souhrn_temat(zaznamy, ::vyber(zaznamy, f), f.rocnik);
 
     QChart *graf = graf_tem_->chart();
     graf->removeAllSeries();
@@ -470,6 +474,9 @@ void okno_ucitele::obnov_temy()
     QStringList nazvy;
     for (const souhrn_temy_t &s : souhrn)
         nazvy.prepend(QStringLiteral("%1 (%2)").arg(s.nazev, podil_text(s.podil)));
+    int nejvic = 1;
+    for (const souhrn_temy_t &s : souhrn)
+        nejvic = qMax(nejvic, s.navstev);
     for (int z : {1, 2, 3, 4, 5, 0}) {
         auto *sada = new QBarSet(nazev_znamky(z));
         sada->setColor(barvy_znamek[z]);
@@ -487,6 +494,7 @@ void okno_ucitele::obnov_temy()
     graf->addAxis(pocty, Qt::AlignBottom);
     pruhy->attachAxis(kategorie);
     pruhy->attachAxis(pocty);
+    pocty->setRange(0, nejvic);
     pocty->applyNiceNumbers();
 
     napln(souhrn_tem_, nadpisy_souhrnu, radky_souhrnu(souhrn));
@@ -515,6 +523,15 @@ bool okno_ucitele::vyvezi(const QString &cesta, QString *chyba)
 
 void okno_ucitele::vytlac(QPrinter &tlaciaren)
 {
+    // A report of one pupil's records shows that pupil's progress.
+    const QStringList jmena = jmena_zaku([this] {
+        QList<zaznam_t> zobrazene;
+        for (const int i : vyber_->zobrazene())
+            zobrazene.append(model_->zaznamy()[i]);
+        return zobrazene;
+    }());
+    if (jmena.size() == 1)
+        vyber_zaka_->setCurrentText(jmena.first());
     obnov_zaka();
     obnov_temy();
     QTextDocument dokument;
@@ -524,7 +541,7 @@ void okno_ucitele::vytlac(QPrinter &tlaciaren)
         dokument.addResource(QTextDocument::ImageResource, QUrl(jmeno), v->grab().toImage());
         html += QStringLiteral("<p><img src=\"%1\" width=\"640\"></p>").arg(jmeno);
     };
-    if (!vyber_zaka_->currentText().isEmpty())
+    if (jmena.size() == 1)
         obrazek(graf_zaka_, QStringLiteral("zak.png"));
     obrazek(graf_tem_, QStringLiteral("temy.png"));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\"><tr>");
