@@ -139,6 +139,7 @@ okno_ucitele::okno_ucitele(QWidget *rodic) : QMainWindow(rodic)
     tabulka_->setColumnWidth(model_zaznamu::zak, 220);
     tabulka_->setColumnWidth(model_zaznamu::kdy, 140);
     tabulka_->setColumnWidth(model_zaznamu::rocnik, 60);
+    tabulka_->setColumnWidth(model_zaznamu::znamka, 110);
 
     pohledy_ = new QTabWidget;
     pohledy_->addTab(tabulka_, QStringLiteral("Záznamy"));
@@ -383,9 +384,10 @@ void okno_ucitele::zmen_filtr()
     f.znamka = filtr_znamky_->currentData().toInt();
     f.skryt_nedokoncene = skryt_->isChecked();
     vyber_->nastav_filtr(f);
-    // A name typed whole is the pupil whose progress the next view shows.
-    if (const int i = vyber_zaka_->findText(f.jmeno, Qt::MatchFixedString); i >= 0)
-        vyber_zaka_->setCurrentIndex(i);
+    // The first pupil the typed name fits is the one whose progress the next view shows.
+    if (!f.jmeno.isEmpty())
+        if (const int i = vyber_zaka_->findText(f.jmeno, Qt::MatchContains); i >= 0)
+            vyber_zaka_->setCurrentIndex(i);
     QString text = QStringLiteral("Záznamov: %1, zobrazených: %2.").arg(model_->rowCount()).arg(vyber_->rowCount());
     if (preskocene_)
         text += QStringLiteral(" Preskočené poškodené riadky: %1.").arg(preskocene_);
@@ -441,9 +443,9 @@ void okno_ucitele::obnov_zaka()
     procenta->setLabelFormat(QStringLiteral("%d %"));
     procenta->setTitleText(QStringLiteral("Úspešnosť"));
     auto *stupnice = new QValueAxis;
-    stupnice->setRange(0.5, 5.5);
+    stupnice->setRange(1, 5);
     stupnice->setReverse(true);
-    stupnice->setTickCount(6);
+    stupnice->setTickCount(5);
     stupnice->setLabelFormat(QStringLiteral("%.0f"));
     stupnice->setTitleText(QStringLiteral("Známka"));
     graf->addAxis(cas, Qt::AlignBottom);
