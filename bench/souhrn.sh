@@ -65,6 +65,7 @@ QT_QPA_PLATFORM=xcb spust "" bench_cesta
 spust "" bench_stranka
 spust "" bench_tabulka
 spust "" bench_losovani
+spust "" bench_ucitel
 instrukci instrukce.start.program - 1 "$BENCH/bench_start" --program
 instrukci instrukce.start.holy - 1 "$BENCH/bench_start" --holy
 if [[ -n ${z[instrukce.start.program]:-} && -n ${z[instrukce.start.holy]:-} ]]; then
@@ -122,6 +123,14 @@ radek "drawing 20 of 1,000 sentences, with errors" \
 radek "score table update (1,496 lines, saved)" \
     "$(mega instrukce.tabulka) ($(hodnota tabulka.uprava_ms '%.2f') ms median)" "" ""
 radek "whole results visit (mark, log, table)" "$(hodnota tabulka.navsteva_ms '%.2f') ms median" "" ""
+radek "teacher's window: open a 100,000-visit log" "$(hodnota ucitel.otvor_ms '%.0f') ms (parsing alone $(hodnota ucitel.cteni_ms '%.0f') ms)" \
+    "< 1000 ms" "$(splneno ucitel.otvor_ms '<' 1000)"
+radek "teacher's window: sort by pupil / by share" "$(hodnota ucitel.trid_jmeno_ms '%.0f') / $(hodnota ucitel.trid_podil_ms '%.0f') ms" \
+    "< 1000 ms" "$(splneno ucitel.trid_podil_ms '<' 1000)"
+radek "teacher's window: filter by name / clear" "$(hodnota ucitel.filtr_jmeno_ms '%.0f') / $(hodnota ucitel.filtr_zrus_ms '%.0f') ms" \
+    "< 1000 ms" "$(splneno ucitel.filtr_zrus_ms '<' 1000)"
+radek "teacher's window: peak memory, 100,000 visits" "$(hodnota ucitel.pamet_mb '%.1f') MB resident" "< 200 MB" \
+    "$(splneno ucitel.pamet_mb '<' 200)"
 radek "peak memory of a whole journey" "$(hodnota pamet.spicka_mb '%.1f') MB resident" "< 120 MB" \
     "$(splneno pamet.spicka_mb '<' 120)"
 

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
-#include <QStringDecoder>
 #include <array>
 #include <optional>
 
@@ -193,22 +192,42 @@ QDateTime zaznam_t::kdy() const { return QDateTime(datum, QTime(minuty / 60, min
 nacteny_log_t rozeber_log(const QByteArray &obsah)
 {
     nacteny_log_t log;
-    QStringDecoder dekoder("windows-1250", QStringDecoder::Flag::Stateless);
-
-    // Whole lines only: what follows the last line end is still being written.
-    QList<QString> radky;
+    // Whole lines only: what follows the last line end is still being written. Lines are
+    // decoded when a record needs them, so a big log never stands in memory twice.
     const qsizetype konec = obsah.lastIndexOf('\n') + 1;
-    radky.reserve(obsah.count('\n'));
-    for (qsizetype zacatek = 0; zacatek < konec;) {
-        const qsizetype lf = obsah.indexOf('\n', zacatek);
-        qsizetype delka = lf - zacatek;
-        if (delka > 0 && obsah[lf - 1] == '\r')
-            --delka;
-        radky.append(dekoder.decode(QByteArrayView(obsah.constData() + zacatek, delka)));
-        zacatek = lf + 1;
-    }
+    QList<qsizetype> zacatky;
+    zacatky.reserve(obsah.count('\n') + 1);
+    for (qsizetype z = 0; z < konec; z = obsah.indexOf('\n', z) + 1)
+        zacatky.append(z);
+    zacatky.append(konec);
     if (konec < obsah.size() && !obsah.sliced(konec).trimmed().isEmpty())
         ++log.preskocene_radky;
+    static const std::array<QChar, 256> znaky = [] {
+        std::array<QChar, 256> z;
+        QByteArray vse(256, 0);
+        for (int b = 0; b < 256; ++b)
+            vse[b] = char(b);
+        const QString text = z_cp1250(vse);
+        for (int b = 0; b < 256; ++b)
+            z[b] = text.size() == 256 ? text[b] : QChar(b);
+        return z;
+    }();
+    struct radky_t {
+        const QByteArray &obsah;
+        const QList<qsizetype> &zacatky;
+        qsizetype size() const { return zacatky.size() - 1; }
+        QString operator[](qsizetype i) const
+        {
+            qsizetype delka = zacatky[i + 1] - 1 - zacatky[i];
+            if (delka > 0 && obsah[zacatky[i] + delka - 1] == '\r')
+                --delka;
+            QString text(delka, Qt::Uninitialized);
+            const auto *b = reinterpret_cast<const uchar *>(obsah.constData() + zacatky[i]);
+            for (qsizetype k = 0; k < delka; ++k)
+                text[k] = znaky[b[k]];
+            return text;
+        }
+    } radky{obsah, zacatky};
 
     QHash<QString, QString> texty;
     QHash<QString, hra_t> hry;
@@ -218,17 +237,19 @@ nacteny_log_t rozeber_log(const QByteArray &obsah)
         zaznam_t z;
         QStringView datum;
         std::optional<hra_t> hra;
-        if (i + 3 < radky.size() && rozeber_hlavicku(radky[i], z, datum) && rozeber_pocty(radky[i + 2], z) &&
+        const QString hlavicka = radky[i];
+        if (i + 3 < radky.size() && rozeber_hlavicku(hlavicka, z, datum) && rozeber_pocty(radky[i + 2], z) &&
             je_oddelovac(radky[i + 3])) {
-            auto it = hry.constFind(radky[i + 1]);
+            const QString radek_hry = radky[i + 1];
+            auto it = hry.constFind(radek_hry);
             if (it == hry.cend())
-                if (const auto h = rozeber_hru(radky[i + 1]))
-                    it = hry.insert(radky[i + 1], *h);
+                if (const auto h = rozeber_hru(radek_hry))
+                    it = hry.insert(radek_hry, *h);
             if (it != hry.cend())
                 hra = it.value();
         }
         if (!hra) {
-            if (!radky[i].trimmed().isEmpty())
+            if (!hlavicka.trimmed().isEmpty())
                 ++log.preskocene_radky;
             ++i;
             continue;

@@ -17,6 +17,7 @@ struct filtr_t {
     bool skryt_nedokoncene = false;
 
     bool vyhovuje(const zaznam_t &z) const;
+    bool operator==(const filtr_t &) const = default;
 };
 
 // Indices of the records that pass, in log order.

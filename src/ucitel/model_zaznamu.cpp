@@ -27,15 +27,14 @@ void model_zaznamu::nastav(QList<zaznam_t> zaznamy)
     // Names and topics ranked once the Slovak way ("Č" after "C"); sorting then compares
     // numbers.
     const auto poradi = [this](auto pole) {
-        QStringList texty;
+        QHash<QString, int> misto;
         for (const zaznam_t &z : zaznamy_)
-            texty.append(z.*pole);
-        texty.removeDuplicates();
+            misto.insert(z.*pole, 0);
+        QStringList texty = misto.keys();
         QCollator porovnani{QLocale(QLocale::Slovak, QLocale::Slovakia)};
         std::sort(texty.begin(), texty.end(), porovnani);
-        QHash<QString, int> misto;
         for (int i = 0; i < texty.size(); ++i)
-            misto.insert(texty[i], i);
+            misto[texty[i]] = i;
         QList<int> vysledek;
         vysledek.reserve(zaznamy_.size());
         for (const zaznam_t &z : zaznamy_)
@@ -44,6 +43,14 @@ void model_zaznamu::nastav(QList<zaznam_t> zaznamy)
     };
     poradi_jmena_ = poradi(&zaznam_t::jmeno);
     poradi_temy_ = poradi(&zaznam_t::nazev_temy);
+    podily_.clear();
+    kdy_.clear();
+    podily_.reserve(zaznamy_.size());
+    kdy_.reserve(zaznamy_.size());
+    for (const zaznam_t &z : zaznamy_) {
+        podily_.append(float(z.podil()));
+        kdy_.append(z.datum.isValid() ? z.datum.toJulianDay() * 1440 + z.minuty : z.minuty);
+    }
     endResetModel();
 }
 
@@ -100,8 +107,12 @@ vyber_zaznamu::vyber_zaznamu(model_zaznamu *zdroj, QObject *rodic) : QSortFilter
 
 void vyber_zaznamu::nastav_filtr(const filtr_t &filtr)
 {
+    if (filtr == filtr_)
+        return;
     filtr_ = filtr;
-    invalidateFilter();
+    // Rebuilt at once: removing the rows a filter drops one range at a time would make a
+    // view of 100,000 rows spend seconds on it.
+    invalidate();
 }
 
 QList<int> vyber_zaznamu::zobrazene() const
@@ -124,13 +135,13 @@ bool vyber_zaznamu::lessThan(const QModelIndex &vlevo, const QModelIndex &vpravo
     const zaznam_t &b = zdroj_->zaznamy()[vpravo.row()];
     switch (vlevo.column()) {
     case model_zaznamu::zak: return zdroj_->poradi_jmena(vlevo.row()) < zdroj_->poradi_jmena(vpravo.row());
-    case model_zaznamu::kdy: return std::pair(a.datum, a.minuty) < std::pair(b.datum, b.minuty);
+    case model_zaznamu::kdy: return zdroj_->kdy_radku(vlevo.row()) < zdroj_->kdy_radku(vpravo.row());
     case model_zaznamu::rocnik: return std::pair(a.rocnik, a.tema) < std::pair(b.rocnik, b.tema);
     case model_zaznamu::tema: return zdroj_->poradi_temy(vlevo.row()) < zdroj_->poradi_temy(vpravo.row());
     case model_zaznamu::uloh: return a.uloh < b.uloh;
     case model_zaznamu::spravne: return a.spravne < b.spravne;
     case model_zaznamu::spatne: return a.spatne < b.spatne;
-    case model_zaznamu::podil: return a.podil() < b.podil();
+    case model_zaznamu::podil: return zdroj_->podil_radku(vlevo.row()) < zdroj_->podil_radku(vpravo.row());
     case model_zaznamu::znamka: return a.znamka < b.znamka;
     }
     return false;

@@ -20,6 +20,9 @@ public:
     // Place of the record's name and topic in Slovak alphabetical order.
     int poradi_jmena(int radek) const { return poradi_jmena_[radek]; }
     int poradi_temy(int radek) const { return poradi_temy_[radek]; }
+    float podil_radku(int radek) const { return podily_[radek]; }
+    // Minutes since an epoch; records without a readable date first.
+    qint64 kdy_radku(int radek) const { return kdy_[radek]; }
 
     int rowCount(const QModelIndex &rodic = {}) const override;
     int columnCount(const QModelIndex &rodic = {}) const override;
@@ -29,6 +32,8 @@ public:
 private:
     QList<zaznam_t> zaznamy_;
     QList<int> poradi_jmena_, poradi_temy_;
+    QList<float> podily_;
+    QList<qint64> kdy_;
 };
 
 // The teacher's filter over the records and their order by any column, compared on the

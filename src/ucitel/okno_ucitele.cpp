@@ -275,7 +275,10 @@ QWidget *okno_ucitele::postav_zaka()
     delic->setStretchFactor(0, 3);
     delic->setStretchFactor(1, 1);
     l->addWidget(delic, 1);
-    connect(vyber_zaka_, &QComboBox::currentTextChanged, this, &okno_ucitele::obnov_zaka);
+    connect(vyber_zaka_, &QComboBox::currentTextChanged, this, [this] {
+        if (pohledy_->currentIndex() == 1)
+            obnov_zaka();
+    });
     return w;
 }
 
@@ -340,7 +343,6 @@ void okno_ucitele::otvor(const QString &cesta)
     preskocene_ = log.preskocene_radky;
     const QStringList jmena = jmena_zaku(log.zaznamy);
     model_->nastav(std::move(log.zaznamy));
-    vyber_->invalidate();
     filtr_zaka_->completer()->setModel(new QStringListModel(jmena, filtr_zaka_->completer()));
     {
         QSignalBlocker ticho(vyber_zaka_);

@@ -20,8 +20,8 @@ namespace
 // visits left unfinished, and one line damaged by hand.
 QByteArray ukazkovy_log()
 {
-    const QStringList zaci = {"Jana Nováková",  "Peter Horváth",  "Žofia Čierna",   "Ľubomír Šťastný",
-                              "Mária Kováčová", "Adam Kríž",      "Tomáš Ďurica",   "Nina Bieliková"};
+    const QStringList zaci = {"Jana Nováková",  "Peter Horváth", "Žofia Čierna", "Ľubomír Šťastný",
+                              "Mária Kováčová", "Adam Kríž",     "Tomáš Ďurica", "Nina Bieliková"};
     hodiny::zafixuj({}, [](const QDate &d) { return d.toString(QStringLiteral("d.M.yyyy")); });
     QByteArray log;
     int n = 0;
@@ -38,7 +38,12 @@ QByteArray ukazkovy_log()
                 s.pocet_spravne = polozek - s.pocet_spatne;
                 const bool hotovo = ++n % 7 != 0;
                 const double podil = double(s.pocet_spravne) / polozek;
-                const int znamka = !hotovo ? 0 : podil >= 0.9 ? 1 : podil >= 0.75 ? 2 : podil >= 0.5 ? 3 : podil >= 0.3 ? 4 : 5;
+                const int znamka = !hotovo         ? 0
+                                   : podil >= 0.9  ? 1
+                                   : podil >= 0.75 ? 2
+                                   : podil >= 0.5  ? 3
+                                   : podil >= 0.3  ? 4
+                                                   : 5;
                 if (!hotovo)
                     s.pocet_spravne /= 2, s.pocet_spatne /= 3;
                 const QDateTime kdy(QDate(2026, 11, 16).addDays(tyzden * 7 + z % 5), QTime(8 + tema, 5 * z));
