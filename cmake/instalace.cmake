@@ -68,7 +68,8 @@ install(PROGRAMS "${ortanel_vystup}/ortanel-verbano2-data" DESTINATION "${CMAKE_
 install(DIRECTORY "${ORTANEL_MEDIA_DIR}/" DESTINATION "${ortanel_share}/media" COMPONENT media)
 install(FILES "${ORTANEL_DATA_DIR}/VERBANO2.DAT" "${ORTANEL_DATA_DIR}/VYJIMKY.DAT" "${ORTANEL_DATA_DIR}/ZNAMKY.DAT"
         DESTINATION "${ortanel_share}/data" COMPONENT program)
-install(FILES "${ortanel_baleni}/${ORTANEL_ID}.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications"
+# The pupils' program, and the teacher's window over their results (`--ucitel`).
+install(FILES "${ortanel_baleni}/${ORTANEL_ID}.desktop" "${ortanel_baleni}/${ORTANEL_ID}.ucitel.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications"
         COMPONENT program)
 install(FILES "${ortanel_vystup}/${ORTANEL_ID}.metainfo.xml" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo"
         COMPONENT program)

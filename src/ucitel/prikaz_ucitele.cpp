@@ -96,6 +96,7 @@ std::optional<int> spust_ucitele(int &argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("sk.ortanel.verbano2.ucitel"));
     nacti_preklad_qt();
     zaregistruj_pisma();
+    QApplication::setFont(QFont(rodina_pisma(), 10));
     okno_ucitele okno;
     okno.otvor(volby->data.isEmpty() ? data_z_ini() : volby->data);
     okno.show();

@@ -101,11 +101,19 @@ private slots:
             QVERIFY2(obsah(puvodni + "/" + f) == obsah(postaveno("data/" + f)), qPrintable(f));
     }
 
-    // The menu entry starts the installed program from Education, with its icon at every
-    // size, in Slovak for the pupils' desktops; the AppStream metadata names it and this version.
+    // The menu entries (the pupils' program, the teacher's results) start the installed program
+    // from Education, with its icon at every size, in Slovak; the AppStream metadata names the
+    // program and this version.
+    void polozka_menu_a_metainfo_data()
+    {
+        QTest::addColumn<QString>("polozka");
+        QTest::newRow("pupils") << id;
+        QTest::newRow("teacher") << id + ".ucitel";
+    }
     void polozka_menu_a_metainfo()
     {
-        const QString polozka = v_koreni("/usr/share/applications/" + id + ".desktop");
+        QFETCH(QString, polozka);
+        polozka = v_koreni("/usr/share/applications/" + polozka + ".desktop");
         const QString metainfo = v_koreni("/usr/share/metainfo/" + id + ".metainfo.xml");
         QHash<QString, QString> k;
         for (const QByteArray &radek : obsah(polozka).split('\n'))
