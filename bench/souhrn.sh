@@ -66,6 +66,7 @@ spust "" bench_stranka
 spust "" bench_tabulka
 spust "" bench_losovani
 spust "" bench_ucitel
+spust "" bench_listy
 instrukci instrukce.start.program - 1 "$BENCH/bench_start" --program
 instrukci instrukce.start.holy - 1 "$BENCH/bench_start" --holy
 if [[ -n ${z[instrukce.start.program]:-} && -n ${z[instrukce.start.holy]:-} ]]; then
@@ -131,6 +132,8 @@ radek "teacher's window: filter by name / clear" "$(hodnota ucitel.filtr_jmeno_m
     "< 1000 ms" "$(splneno ucitel.filtr_zrus_ms '<' 1000)"
 radek "teacher's window: peak memory, 100,000 visits" "$(hodnota ucitel.pamet_mb '%.1f') MB resident" "< 200 MB" \
     "$(splneno ucitel.pamet_mb '<' 200)"
+radek "worksheets from the command line (25 copies of 10)" "$(hodnota listy.ms '%.0f') ms median, start-up included" \
+    "< 2000 ms" "$(splneno listy.ms '<' 2000)"
 radek "peak memory of a whole journey" "$(hodnota pamet.spicka_mb '%.1f') MB resident" "< 120 MB" \
     "$(splneno pamet.spicka_mb '<' 120)"
 

@@ -16,6 +16,8 @@ packages=(
   espeak-ng
   # tests, screenshots and PDF checks under a real X display
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
+  # the print tests' private print server and its PDF queue
+  cups printer-driver-cups-pdf
   # the installation's shared data folder (setfacl), checked by the installation tests
   acl
   # make bench: instruction counts (callgrind)

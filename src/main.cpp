@@ -1,6 +1,8 @@
+#include "common/pismo.h"
 #include "exercise/main_frm.h"
 #include "results/frm_tabulka.h"
 #include "setup/frm_select.h"
+#include "setup/prikazova_radka.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/preklad.h"
@@ -8,11 +10,40 @@
 #include "ucitel/prikaz_ucitele.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <cstdio>
+
+namespace
+{
+
+// Worksheets from the command line: no window, so no display is needed either.
+int prikazova_radka_main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the program's one line for the teacher (or a script), not
+    // Qt's notes about the desktop session.
+    qInstallMessageHandler([](QtMsgType druh, const QMessageLogContext &, const QString &text) {
+        if (druh == QtFatalMsg || druh == QtCriticalMsg)
+            std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+    });
+    QApplication aplikace(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));
+    zaregistruj_pisma();
+    QTextStream vystup(stdout), chyby(stderr);
+    return prikazova_radka::spust(QApplication::arguments().mid(1), vystup, chyby);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
     if (const auto kod = spust_ucitele(argc, argv))
         return *kod;
+    QStringList argumenty;
+    for (int i = 1; i < argc; ++i)
+        argumenty.append(QString::fromLocal8Bit(argv[i]));
+    if (prikazova_radka::je_pozadovana(argumenty))
+        return prikazova_radka_main(argc, argv);
 
     QApplication aplikace(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ortanel-verbano2"));

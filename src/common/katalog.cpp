@@ -2,19 +2,20 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 struct tema_t {
     const char16_t *list;
     const char16_t *log; // nullptr: the same as the worksheet name
 };
 
-// Texts exactly as the worksheets and the log have always printed them.
+// The log names stay as the log has always written them: teachers' tools read them.
 const std::array<std::array<tema_t, 9>, 5> temata = {{
     {{{u"Spodobovanie spoluhlások", nullptr},
       {u"Mená osôb", nullptr},
-      {u"Zemepisná mená a názvy vesmírnych objektov", u"Zemepisné mená"},
-      {u"Názvy inštitucií, událostí a diel", u"Názvy inštitúcií"},
+      {u"Zemepisné mená a názvy vesmírnych objektov", u"Zemepisné mená"},
+      {u"Názvy inštitúcií, udalostí a diel", u"Názvy inštitúcií"},
       {u"Priama reč", nullptr},
       {u"Oslovenie", nullptr},
       {u"Prídavné mená", nullptr},
@@ -55,7 +56,8 @@ const tema_t *najdi(int rocnik, int tema)
 
 } // namespace
 
-namespace katalog_temat {
+namespace katalog_temat
+{
 
 int pocet_temat(int rocnik)
 {
@@ -89,4 +91,7 @@ QString nazev_log(int rocnik, int tema)
 
 } // namespace katalog_temat
 
-QString cislo_ulohy(int rocnik, int tema) { return QString::number(rocnik + 4) + QLatin1Char('_') + QString::number(tema); }
+QString cislo_ulohy(int rocnik, int tema)
+{
+    return QString::number(rocnik + 4) + QLatin1Char('_') + QString::number(tema);
+}

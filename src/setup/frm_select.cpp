@@ -1,9 +1,9 @@
 #include "setup/frm_select.h"
 
 #include "common/geometrie.h"
+#include "common/jmeno.h"
 #include "common/pismo.h"
 #include "common/stav.h"
-#include "common/jmeno.h"
 #include "setup/ciste_jmeno.h"
 #include "setup/posun.h"
 #include "setup/volby.h"

@@ -8,6 +8,7 @@
 #include "setup/tisk_list.h"
 #include "setup/tisk_qt.h"
 #include "shell/platforma.h"
+#include "shell/ukazatel.h"
 
 #include <QCursor>
 #include <QDir>
@@ -16,7 +17,9 @@
 #include <QPageSize>
 #include <QPrinter>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <algorithm>
+#include <cstdio>
 
 const QString titulek_tisku = QStringLiteral("Tlač pracovných listov");
 
@@ -91,17 +94,27 @@ vysledek_losovani_t vylosuj_pro_tisk(losovani_t &losovani, const QString &soubor
 
 } // namespace
 
-int priprav_tiskarnu(QPrinter &tiskarna)
+volby_tisku_t priprav_tiskarnu(QPrinter &tiskarna)
 {
-    const int kopii = std::max(tiskarna.copyCount(), 1);
+    volby_tisku_t volby;
+    volby.kopii_pro_zaky = std::max(tiskarna.copyCount(), 1);
     tiskarna.setCopyCount(1);
-    tiskarna.setPageSize(QPageSize(QPageSize::A4));
+    if (tiskarna.printRange() == QPrinter::PageRange)
+        volby.strany = tiskarna.pageRanges();
+    tiskarna.setPrintRange(QPrinter::AllPages);
+    tiskarna.setPageRanges(QPageRanges());
+    tiskarna.setPageOrder(QPrinter::FirstPageFirst);
+    const QPageSize zvoleny = tiskarna.pageLayout().pageSize();
+    tiskarna.setPageSize(zvoleny.id() == QPageSize::Letter ? zvoleny : QPageSize(QPageSize::A4));
     tiskarna.setResolution(rozliseni_tisku);
     tiskarna.setFullPage(tiskarna.outputFormat() == QPrinter::PdfFormat);
-    return kopii;
+    return volby;
 }
 
-bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, int kopii_pro_zaky, nahoda_t &generator)
+namespace
+{
+
+bool vytiskni_na(QPrinter &tiskarna, const zadani_listu_t &zadani, const volby_tisku_t &volby, nahoda_t &generator)
 {
     if (tiskarna.docName().isEmpty())
         tiskarna.setDocName(nazev_dokumentu(zadani));
@@ -110,7 +123,33 @@ bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, int kopii_
     if (!vystup.zacni())
         return false;
     pracovni_list_t list(vystup, zadani, generator, hodiny::ted().date());
-    return list.tiskni_ulohy(kopii_pro_zaky);
+    return list.tiskni_ulohy(volby.kopii_pro_zaky, volby.strany);
+}
+
+} // namespace
+
+bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, nahoda_t &generator)
+{
+    const volby_tisku_t volby = priprav_tiskarnu(tiskarna);
+    const QString cil = tiskarna.outputFileName();
+    if (tiskarna.outputFormat() != QPrinter::PdfFormat || cil.isEmpty())
+        return vytiskni_na(tiskarna, zadani, volby, generator);
+    // Written aside and renamed into place, so that a failed run leaves no half a file.
+    const QFileInfo info(cil);
+    QTemporaryFile bokem(info.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
+    if (!bokem.open())
+        return false;
+    bokem.close();
+    tiskarna.setOutputFileName(bokem.fileName());
+    bool vytisteno = vytiskni_na(tiskarna, zadani, volby, generator);
+    tiskarna.setOutputFileName(cil);
+    if (vytisteno) {
+        bokem.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        vytisteno =
+            std::rename(QFile::encodeName(bokem.fileName()).constData(), QFile::encodeName(cil).constData()) == 0;
+        bokem.setAutoRemove(!vytisteno);
+    }
+    return vytisteno;
 }
 
 QString hlaska_selhani_tisku(const QPrinter &tiskarna)
@@ -135,15 +174,15 @@ vysledek_tisku_t tiskni_ulohy(const zadani_listu_t &zadani, tiskovy_dialog_t &di
     navrhni_soubor_pdf(tiskarna, zadani);
     if (!dialog.zobraz(tiskarna) || !tiskarna.isValid())
         return vysledek_tisku_t::zruseno;
-    const int kopii = priprav_tiskarnu(tiskarna);
     bool vytisteno = false;
     {
         presypaci_hodiny_t hodiny;
-        vytisteno = vytiskni_listy(tiskarna, zadani, kopii, generator);
+        vytisteno = vytiskni_listy(tiskarna, zadani, generator);
     }
     if (vytisteno)
         return vysledek_tisku_t::vytisteno;
     // A sheet that silently never comes out of the printer is worse than a message.
+    const bez_presypacich_hodin_t sipka;
     platforma().zprava(hlaska_selhani_tisku(tiskarna), titulek_tisku, platforma_t::ikona_t::vykricnik);
     return vysledek_tisku_t::selhalo;
 }
@@ -153,32 +192,44 @@ bool tiskni_do_pdf(const zadani_listu_t &zadani, const QString &cesta, int kopii
     QPrinter tiskarna;
     tiskarna.setOutputFormat(QPrinter::PdfFormat);
     tiskarna.setOutputFileName(cesta);
-    priprav_tiskarnu(tiskarna);
-    return vytiskni_listy(tiskarna, zadani, kopii_pro_zaky, generator);
+    tiskarna.setPageSize(QPageSize(QPageSize::A4));
+    tiskarna.setCopyCount(kopii_pro_zaky);
+    return vytiskni_listy(tiskarna, zadani, generator);
+}
+
+std::optional<zadani_listu_t> vylosuj_zadani(losovani_t &losovani, const QString &soubor_dat, int rocnik, int tema,
+                                             const QString &druh_ulohy, int pocet_uloh)
+{
+    if (vylosuj_pro_tisk(losovani, soubor_dat, rocnik, tema, pocet_uloh) != vysledek_losovani_t::ok)
+        return std::nullopt;
+    return zadani_z_losovani(losovani, rocnik, tema, druh_ulohy);
 }
 
 bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, const QString &druh_ulohy, int pocet_uloh,
                        const QString &cesta_pdf, int kopii_pro_zaky)
 {
     losovani_t losovani;
-    if (vylosuj_pro_tisk(losovani, soubor_dat, rocnik, tema, pocet_uloh) != vysledek_losovani_t::ok)
-        return false;
-    return tiskni_do_pdf(zadani_z_losovani(losovani, rocnik, tema, druh_ulohy), cesta_pdf, kopii_pro_zaky, nahoda());
+    const std::optional<zadani_listu_t> zadani =
+        vylosuj_zadani(losovani, soubor_dat, rocnik, tema, druh_ulohy, pocet_uloh);
+    return zadani && tiskni_do_pdf(*zadani, cesta_pdf, kopii_pro_zaky, nahoda());
 }
 
 tisk_ulohy_t::tisk_ulohy_t(tiskovy_dialog_t &dialog) : dialog_(dialog) {}
 
 vysledek_tisku_t tisk_ulohy_t::tiskni_cmd_Click()
 {
-    const int rocnik = spolecny_stav.rocnik;
-    const int tema = spolecny_stav.tema;
-    const QString soubor = soubor_dat(QStringLiteral("VERBANO2.DAT"));
-    if (vylosuj_pro_tisk(losovani_, soubor, rocnik, tema, spolecny_stav.pocet_uloh) != vysledek_losovani_t::ok) {
+    // From the press on: drawing the sentences takes a moment before the dialog shows.
+    presypaci_hodiny_t hodiny;
+    const std::optional<zadani_listu_t> zadani =
+        vylosuj_zadani(losovani_, soubor_dat(QStringLiteral("VERBANO2.DAT")), spolecny_stav.rocnik, spolecny_stav.tema,
+                       spolecny_stav.druh_ulohy, spolecny_stav.pocet_uloh);
+    if (!zadani) {
         // Printing the sentences of an earlier drawing, or none, would hand out wrong sheets.
+        const bez_presypacich_hodin_t sipka;
         platforma().zprava(hlaska_malo_radku, texty_listu::nazov_produktu, platforma_t::ikona_t::zadna);
         return vysledek_tisku_t::malo_radku;
     }
     if (losovani_.souvisly_text)
         spolecny_stav.pocet_uloh = losovani_.pocet_uloh;
-    return tiskni_ulohy(zadani_z_losovani(losovani_, rocnik, tema, spolecny_stav.druh_ulohy), dialog_, nahoda());
+    return tiskni_ulohy(*zadani, dialog_, nahoda());
 }

@@ -3,7 +3,9 @@
 #include "data/losovani.h"
 #include "setup/tisk_list.h"
 
+#include <QPageRanges>
 #include <QString>
+#include <optional>
 
 class QPrinter;
 class nahoda_t;
@@ -16,15 +18,22 @@ enum class vysledek_tisku_t {
     selhalo,    // the printer or the file failed; the teacher has been told
 };
 
-// After the dialog: A4 in the orientation chosen, 300 dpi. Returns the number of copies
-// asked for, which become the pupil copies the program prints itself: the printer's own
-// count goes back to 1 so that nothing is multiplied twice. A PDF file gets the whole sheet
-// as its printable area.
-int priprav_tiskarnu(QPrinter &tiskarna);
+// What the teacher chose in the dialog (or on the command line) besides the printer.
+struct volby_tisku_t {
+    int kopii_pro_zaky = 1;
+    QPageRanges strany; // page numbers within each copy; empty: every page
+};
 
-// The teacher's copy and the pupil copies on a printer that is set up; false when the
-// printer or the file failed.
-bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, int kopii_pro_zaky, nahoda_t &generator);
+// After the dialog: A4 (or Letter, when chosen) in the orientation chosen, 300 dpi. The
+// copies asked for become the pupil copies the program prints itself, and the page range
+// picks pages of every copy: the printer's own count and range are reset so that nothing
+// is multiplied or cut twice. A PDF file gets the whole sheet as its printable area.
+volby_tisku_t priprav_tiskarnu(QPrinter &tiskarna);
+
+// The teacher's copy and the pupil copies on a printer whose choices are made: the one
+// path of the print button and of the command line. A PDF file appears only when whole.
+// False when the printer or the file failed.
+bool vytiskni_listy(QPrinter &tiskarna, const zadani_listu_t &zadani, nahoda_t &generator);
 
 // What the teacher is told when printing failed on that printer or into that file.
 QString hlaska_selhani_tisku(const QPrinter &tiskarna);
@@ -36,6 +45,11 @@ vysledek_tisku_t tiskni_ulohy(const zadani_listu_t &zadani, tiskovy_dialog_t &di
 
 // Straight into a PDF file, without a dialog and without messages.
 bool tiskni_do_pdf(const zadani_listu_t &zadani, const QString &cesta, int kopii_pro_zaky, nahoda_t &generator);
+
+// The sentences of a topic drawn as the set-up screen draws them for printing; a whole
+// text gives its own count. Empty when the topic has too few sentences.
+std::optional<zadani_listu_t> vylosuj_zadani(losovani_t &losovani, const QString &soubor_dat, int rocnik, int tema,
+                                             const QString &druh_ulohy, int pocet_uloh);
 
 // A sample worksheet from an installation's exercise data file: draws the topic's sentences
 // as the set-up screen does and prints them into a PDF file. False when the topic has too

@@ -2,6 +2,7 @@
 
 #include "shell/hostitel.h"
 #include "shell/preklad.h"
+#include "shell/ukazatel.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -18,7 +19,14 @@ bool qt_tiskovy_dialog_t::zobraz(QPrinter &tiskarna)
     nacti_preklad_qt();
     QPrintDialog dialog(&tiskarna, rodic);
     dialog.setWindowTitle(QStringLiteral("Tlač pracovných listov"));
-    // The whole run is one document: no selection, page range or current page to pick.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    // A page range picks pages of every copy, which the program does itself. The print
+    // system's own list of pages and its reverse order would work on the whole run (or,
+    // into a file, not at all), so the dialog does not offer them.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, 99);
+    for (const char *nazev : {"pagesRadioButton", "pagesLineEdit", "reverse"})
+        if (QWidget *prvek = dialog.findChild<QWidget *>(QLatin1String(nazev)))
+            prvek->hide();
+    const bez_presypacich_hodin_t sipka;
     return dialog.exec() == QDialog::Accepted;
 }

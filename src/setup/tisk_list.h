@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QDate>
+#include <QPageRanges>
 #include <QString>
 #include <QStringList>
 
 class nahoda_t;
 class tiskarna_t;
+struct polozka_t;
 
 // What one print run puts on paper.
 struct zadani_listu_t {
@@ -37,8 +39,9 @@ public:
     pracovni_list_t(tiskarna_t &tiskarna, zadani_listu_t zadani, nahoda_t &generator, QDate datum);
 
     // The teacher's copy and then the pupil copies, each ending with a new page, and the
-    // end of the document; false when the printer failed.
-    bool tiskni_ulohy(int kopii_pro_zaky);
+    // end of the document; false when the printer failed. `strany` picks pages by their
+    // number within each copy (empty: every page).
+    bool tiskni_ulohy(int kopii_pro_zaky, const QPageRanges &strany = {});
     // The header and footer of the current page; `vzor` is appended to the title.
     void Tisk_zahlavi_a_zapati(const QString &vzor);
 
@@ -48,8 +51,20 @@ public:
     int cislo_strany() const { return cislo_strany_; }
     bool je_doplnovacka() const;
 
+    // A pupil's gap is never narrower than this, in twips (8 mm).
+    static constexpr double nejuzsi_mezera = 8 * 1440 / 25.4;
+
 private:
     void tiskni_kopii(bool ucitel);
+    void zacni_stranu(const QString &vzor);
+    // The title at (4, 4): 20 points, a point smaller at a time down to 12 while it is
+    // wider than the printable width, then wrapped.
+    void tiskni_titul(const QString &titul);
+    // A text at its place, wrapped at spaces where it would pass the printable width.
+    void tiskni_zalomene(double x_mm, double y_mm, const QString &text);
+    // A header text at its place, moved left when it would end past the printable width.
+    void text_na(double x_mm, double y_mm, const QString &text);
+    QString mezera_pro(const polozka_t &polozka) const;
     void tiskni_vetu(const QString &radek, bool ucitel);
     // Prints an item's form; a form surrounded by spaces moves to a new line first when it
     // would run past the wrap limit.
@@ -65,4 +80,5 @@ private:
     nahoda_t &generator_;
     QDate datum_;
     int cislo_strany_ = 1;
+    QPageRanges strany_;
 };

@@ -110,8 +110,7 @@ double qt_tiskarna_t::sirka_textu(const QString &text) const
 void qt_tiskarna_t::tiskni(const QString &text, bool zustan_na_radku)
 {
     const QFontMetricsF metriky(pismo_, &tiskarna_);
-    if (malir_.isActive() && !text.trimmed().isEmpty()) {
-        zacni_cekajici_stranu();
+    if (!text.trimmed().isEmpty() && zacni_cekajici_stranu()) {
         malir_.setFont(pismo_);
         malir_.setPen(barva_);
         malir_.drawText(QPointF(na_body(x_), na_body(y_) + metriky.ascent()), text);
@@ -126,23 +125,27 @@ void qt_tiskarna_t::tiskni(const QString &text, bool zustan_na_radku)
 
 void qt_tiskarna_t::cara(double x1, double y1, double x2, double y2)
 {
-    if (!malir_.isActive())
+    if (!zacni_cekajici_stranu())
         return;
-    zacni_cekajici_stranu();
     // One dot of a 300 dpi printer, as thin as a printer's own rule.
     malir_.setPen(QPen(barva_, tiskarna_.resolution() / 300.0));
     malir_.drawLine(QPointF(na_body(x1), na_body(y1)), QPointF(na_body(x2), na_body(y2)));
 }
 
-void qt_tiskarna_t::nova_strana() { ceka_strana_ = true; }
+void qt_tiskarna_t::nova_strana() { ceka_strana_ = ceka_strana_ || na_strane_neco_; }
 
-void qt_tiskarna_t::zacni_cekajici_stranu()
+bool qt_tiskarna_t::zacni_cekajici_stranu()
 {
-    if (!ceka_strana_)
-        return;
-    ceka_strana_ = false;
-    if (!tiskarna_.newPage())
-        selhalo_ = true;
+    if (!malir_.isActive() || !kresli_)
+        return false;
+    if (ceka_strana_) {
+        ceka_strana_ = false;
+        na_strane_neco_ = false;
+        if (!tiskarna_.newPage())
+            selhalo_ = true;
+    }
+    na_strane_neco_ = true;
+    return true;
 }
 
 bool qt_tiskarna_t::konec_dokumentu()

@@ -35,14 +35,16 @@ public:
 
     double sirka_textu(const QString &text) const override;
     void tiskni(const QString &text, bool zustan_na_radku) override;
+    void kresli(bool ano) override { kresli_ = ano; }
     void cara(double x1, double y1, double x2, double y2) override;
     void nova_strana() override;
     bool konec_dokumentu() override;
 
 private:
     void obnov_pismo();
-    // Starts the page a new page was asked for, now that something goes on it.
-    void zacni_cekajici_stranu();
+    // Starts the page a new page was asked for, now that something goes on it; false when
+    // nothing is to be drawn.
+    bool zacni_cekajici_stranu();
     double na_body(double twipy) const;
     double na_twipy(double body) const;
 
@@ -57,6 +59,8 @@ private:
     double x_ = 0;
     double y_ = 0;
     bool ceka_strana_ = false;
+    bool kresli_ = true;
+    bool na_strane_neco_ = false; // something has been drawn on the current page
     bool selhalo_ = false;
 };
 

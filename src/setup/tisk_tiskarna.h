@@ -32,6 +32,9 @@ public:
     // Prints the text at the pen. Staying on the line moves the pen to the text's end;
     // ending the line moves it to the left edge, one line height lower.
     virtual void tiskni(const QString &text, bool zustan_na_radku) = 0;
+    // Whether what is printed from here on is drawn; the pen moves either way. A page on
+    // which nothing was drawn never comes out.
+    virtual void kresli(bool ano) = 0;
     // A straight line in the current colour.
     virtual void cara(double x1, double y1, double x2, double y2) = 0;
     // Whatever is printed next goes on a new page; a new page with nothing on it is never

@@ -2,12 +2,10 @@
 // on the rendered media and a fresh data folder, with the display's own pointer and
 // keyboard, photographed at every step (build/cesty/<journey>/): a pupil's way for each
 // kind (one answer wrong per page) to the results and out with Yes, leaving exactly the
-// visit's log record and table row; and a teacher printing to PDF.
+// visit's log record and table row.
 #include "common/geometrie.h"
 #include "common/pismo.h"
 #include "common/stav.h"
-#include "data/kontejner.h"
-#include "data/znacky.h"
 #include "exercise/kontrola.h"
 #include "exercise/main_frm.h"
 #include "exercise/obrazky_cviceni.h"
@@ -28,14 +26,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QProcess>
 #include <QScreen>
-#include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
@@ -127,20 +119,6 @@ QStringList hodnoty_prvku(main_frm *s)
                  : s->dopln_box(i) ? s->dopln_box(i)->text()
                                    : s->dopln_box_viceradkovy(i)->toPlainText());
     return h;
-}
-
-// The pages of a PDF file as pdftotext reads them, whitespace collapsed.
-QStringList strany_pdf(const QString &soubor)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {soubor, QStringLiteral("-")});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    QStringList strany = QString::fromUtf8(p.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
-    for (QString &s : strany)
-        s = s.simplified();
-    strany.removeAll(QString());
-    return strany;
 }
 
 // Runs the steps inside the modal loop the next event opens, once its widget is shown.
@@ -554,63 +532,6 @@ private slots:
         QVERIFY2(rozdil.isEmpty(), qPrintable(rozdil));
         const QString radek = QStringLiteral("%1|%2|%3|%4").arg(jmeno).arg(polozek - spatne).arg(spatne).arg(znamka);
         QCOMPARE(obsah(tab), radky_dat(jina_sekce + sekce(hlavicka, {najlepsi, radek, slaby})));
-    }
-
-    // A teacher prints a fill-in and a correction exercise through the print dialog into
-    // PDF files: the model copy with the answers, then a pupil copy.
-    void tisk_ucitele()
-    {
-        const int pocet = 10;
-        KROK(k_nastaveni(QStringLiteral("tisk"), 1, 1));
-        frm_select *s = obrazovka<frm_select>();
-        KROK(na_plochu(*volby::plocha_poctu(pocet)));
-        const sekce_t vety = nacti_sekci(soubor_dat(QStringLiteral("VERBANO2.DAT")), QStringLiteral("5_1"));
-        QVERIFY(vety.radky.size() >= pocet);
-        for (const druh_t d : {druh_t::doplnovacka, druh_t::oprava}) {
-            KROK(na_plochu(*volby::plocha_druhu(klicove_slovo(d))));
-            QVERIFY(s->vysunuto_tiskni());
-            const QString kod = kod_bitmapy(d), pdf = instalace_->koren() + QStringLiteral("/list_%1.pdf").arg(kod);
-            bool vyplneno = false;
-            az_se_ukaze<QPrintDialog>([&](QPrintDialog *dialog) {
-                auto *tiskarny = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
-                auto *nazev = dialog->findChild<QLineEdit *>(QStringLiteral("filename"));
-                auto *kopie = dialog->findChild<QSpinBox *>(QStringLiteral("copies"));
-                auto *tlacitka = dialog->findChild<QDialogButtonBox *>();
-                if (!tiskarny || !nazev || !kopie || !tlacitka)
-                    return dialog->reject();
-                tiskarny->setCurrentIndex(tiskarny->count() - 1);
-                nazev->setText(pdf);
-                kopie->setValue(1);
-                snimek(QStringLiteral("dialog_") + kod);
-                for (QAbstractButton *b : tlacitka->buttons())
-                    if (tlacitka->buttonRole(b) == QDialogButtonBox::AcceptRole) {
-                        vyplneno = true;
-                        ovladani_x::klikni(b->mapToGlobal(b->rect().center()));
-                    }
-            });
-            klikni(s->tiskni_cmd());
-            QVERIFY2(
-                dockej([&] { return vyplneno && QFileInfo(pdf).size() > 0 && !QApplication::activeModalWidget(); }),
-                "the print dialog could not be answered");
-            QVERIFY2(platforma_->zpravy.isEmpty(), qPrintable(platforma_->zpravy.join(u'\n')));
-
-            const QStringList strany = strany_pdf(pdf);
-            const qsizetype prvni_zaka = strany.indexOf(QRegularExpression(QStringLiteral(".*Meno: \\.+.*")));
-            QVERIFY(prvni_zaka >= 1);
-            const QString ucitel = strany.mid(0, prvni_zaka).join(u' ');
-            QVERIFY(ucitel.contains(QStringLiteral("vzor pre učiteľa")) &&
-                    !strany[prvni_zaka].contains(QStringLiteral("vzor pre učiteľa")));
-            QVERIFY(ucitel.contains(d == druh_t::doplnovacka ? QStringLiteral("Zadanie: Doplň chýbajúce")
-                                                             : QStringLiteral("Zadanie: Oprav všetky chyby")));
-            // The model copy holds the correct text of as many sentences as were asked for;
-            // the pupil's fill-in copy has gaps.
-            int vytistenych = 0;
-            for (const QString &radek : vety.radky)
-                vytistenych += ucitel.contains(vypis_vety(radek).spravna_veta.simplified());
-            QCOMPARE(vytistenych, pocet);
-            QVERIFY(d != druh_t::doplnovacka || strany[prvni_zaka].contains(QStringLiteral("_")));
-        }
-        odejdi();
     }
 };
 

@@ -1,20 +1,34 @@
-// Worksheets on real output (PDF read back with pdftotext and pdfinfo) through a stand-in
-// dialog: failures, and the set-up screen's print button.
+// Worksheets on real output (PDF read back with pdftotext and pdfinfo) through Qt's print
+// dialog and a stand-in for it: every topic's sheets, titles, gaps, page ranges, failures,
+// the hourglass and the set-up screen's print button.
 #include "common/hodiny.h"
+#include "common/katalog.h"
 #include "common/nahoda.h"
 #include "common/stav.h"
+#include "data/kontejner.h"
 #include "data/losovani.h"
 #include "data/znacky.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/instalace.h"
+#include "setup/prikazova_radka.h"
 #include "setup/tisk_beh.h"
 #include "setup/tisk_dialog.h"
+#include "setup/tisk_qt.h"
+#include "shell/ukazatel.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
 #include <QtTest>
 
 namespace
@@ -28,6 +42,7 @@ public:
     bool zobraz(QPrinter &tiskarna) override
     {
         ++zobrazeni;
+        hodiny_pri_zobrazeni = jsou_presypaci_hodiny();
         navrzeny = tiskarna.outputFileName();
         if (zrusit)
             return false;
@@ -41,6 +56,7 @@ public:
     }
 
     QString soubor, navrzeny;
+    bool hodiny_pri_zobrazeni = false;
     int kopii = 1;
     QPageLayout::Orientation orientace = QPageLayout::Portrait;
     bool zrusit = false;
@@ -64,6 +80,29 @@ QStringList strany_pdf(const QString &soubor)
         s = s.simplified();
     return strany;
 }
+
+// Every word of every page with its box in points (pdftotext -bbox).
+struct slovo_t {
+    QString text;
+    QRectF box;
+};
+QList<QList<slovo_t>> slova_pdf(const QString &soubor)
+{
+    QList<QList<slovo_t>> strany;
+    static const QRegularExpression znacka(QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                                          "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    const QString html = spust(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), soubor, QStringLiteral("-")});
+    for (auto z = znacka.globalMatch(html); z.hasNext();) {
+        const QRegularExpressionMatch m = z.next();
+        if (m.captured(0) == QLatin1String("<page "))
+            strany.append(QList<slovo_t>());
+        else
+            strany.last().append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                                        QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return strany;
+}
+constexpr double bod_mm = 25.4 / 72;
 
 QString velikost_strany(const QString &soubor)
 {
@@ -98,8 +137,8 @@ private slots:
         nahoda().uvolni();
     }
 
-    // Through the dialog into a PDF file: the model and the copies, on A4 (not the dialog's
-    // Letter) turned as asked; every page holds title, grade, instruction, sentences, footer.
+    // Through the dialog into a PDF file: the model and the copies, on the dialog's Letter
+    // turned as asked; every page holds title, grade, instruction, sentences, footer.
     void text_pdf()
     {
         falesna_platforma platforma;
@@ -109,18 +148,18 @@ private slots:
         dialog.kopii = 3;
         dialog.orientace = QPageLayout::Landscape;
         QCOMPARE(tiskni_ulohy(zadani("OPRAVA"), dialog, nahoda()), vysledek_tisku_t::vytisteno);
-        QCOMPARE(velikost_strany(dialog.soubor), QStringLiteral("842 x 595 pts (A4)"));
+        QCOMPARE(velikost_strany(dialog.soubor), QStringLiteral("792 x 612 pts (letter)"));
         const QStringList strany = strany_pdf(dialog.soubor);
         QCOMPARE(strany.size(), 4);
-        const QString vety = "Ľubica povedala že príde zajtra. Šťastný ďateľ ťukal do kôry kým nevyhladol. Žiaci v";
+        const QString vety = "Ľubica povedala, že príde zajtra. Šťastný ďateľ ťukal do kôry, kým nevyhladol. Žiaci "
+                             "vybehli na dvor a hrali sa.";
         for (int s = 0; s < 4; ++s) {
             for (const QString &t : QStringList{s == 0 ? "Priama reč - vzor pre učiteľa" : "Priama reč", "5. ročník",
                                                 "Zadanie: Oprav všetky chyby vo vetách, pokiaľ sa v nich vyskytujú.",
-                                                s == 0 ? vety + "ybehli na dvor" : vety, "Ortanel - Verbano 2",
-                                                "Dátum: 02.09.2024", "Stránka: 1"})
+                                                "Ortanel - Verbano 2", "Dátum: 02.09.2024", "Stránka: 1"})
                 QVERIFY2(strany[s].contains(t), qPrintable(t + "\n---\n" + strany[s]));
+            QCOMPARE(strany[s].contains(vety), s == 0);
             QCOMPARE(strany[s].contains("Meno: ......"), s > 0);
-            QCOMPARE(strany[s].contains("vzor pre učiteľa"), s == 0);
         }
         // Without printers the dialog is offered a file named after the worksheet.
         if (QPrinterInfo::availablePrinterNames().isEmpty())
@@ -128,15 +167,119 @@ private slots:
         QVERIFY(platforma.zpravy.isEmpty());
     }
 
-    // The copies asked for become the program's own: the printer prints each page once, at 300 dpi.
-    void priprav_tiskarnu()
+    // Every topic's correction sheet, all its sentences: the model copy holds each correct
+    // sentence word for word, commas included; the pupil copy reads otherwise wherever a
+    // sentence has an item.
+    void kazda_tema()
     {
-        QPrinter tiskarna;
-        tiskarna.setOutputFormat(QPrinter::PdfFormat);
-        tiskarna.setCopyCount(3);
-        QCOMPARE(::priprav_tiskarnu(tiskarna), 3);
-        QCOMPARE(tiskarna.copyCount(), 1);
-        QCOMPARE(tiskarna.resolution(), 300);
+        QTemporaryDir dir;
+        for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
+            for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
+                const QStringList radky = nacti_sekci(postavena_data() + "/VERBANO2.DAT", cislo_ulohy(r, t)).radky;
+                QVERIFY(!radky.isEmpty());
+                const QString pdf = dir.filePath(cislo_ulohy(r, t) + ".pdf");
+                QVERIFY(tiskni_do_pdf({r, t, "OPRAVA", radky}, pdf, 1, nahoda()));
+                const QStringList strany = strany_pdf(pdf);
+                const qsizetype zaka = strany.indexOf(QRegularExpression(".*Meno: \\.+.*"));
+                const QString vzor = strany.mid(0, zaka).join(' '), zak = strany.mid(zaka).join(' ');
+                for (const QString &radek : radky) {
+                    const QString veta = vypis_vety(radek).spravna_veta.simplified();
+                    QVERIFY2(vzor.contains(veta), qPrintable(cislo_ulohy(r, t) + ": " + veta));
+                    QVERIFY2(zak.contains(veta) == polozky_vety(radek).isEmpty(),
+                             qPrintable(cislo_ulohy(r, t) + ": " + veta));
+                }
+            }
+    }
+
+    void nazvy_a_mezery_data()
+    {
+        QTest::addColumn<int>("papier");   // QPageSize::PageSizeId
+        QTest::addColumn<double>("okraj"); // mm on either side
+        QTest::newRow("A4, the whole sheet") << int(QPageSize::A4) << 0.0;
+        QTest::newRow("A4, a printer's margins") << int(QPageSize::A4) << 6.35;
+        QTest::newRow("Letter, a printer's margins") << int(QPageSize::Letter) << 6.35;
+        QTest::newRow("a narrow printable width wraps") << int(QPageSize::A4) << 45.0;
+    }
+    // Every topic, kind and copy: no header or footer text passes the printable width;
+    // every gap of a fill-in sheet is at least 8 mm wide.
+    void nazvy_a_mezery()
+    {
+        QFETCH(int, papier);
+        QFETCH(double, okraj);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("list.pdf");
+        const QStringList vety{"Do <a#o> a <mes#mez> a <najkrajšieho#najkrajsieho> mesta.*1"};
+        for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
+            for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t)
+                for (const QString druh : {"OPRAVA", "DOPLNOVACKA"}) {
+                    QPrinter tiskarna;
+                    tiskarna.setOutputFormat(QPrinter::PdfFormat);
+                    tiskarna.setOutputFileName(pdf);
+                    tiskarna.setResolution(300);
+                    tiskarna.setPageSize(QPageSize(QPageSize::PageSizeId(papier)));
+                    tiskarna.setPageMargins(QMarginsF(okraj, 10, okraj, 10), QPageLayout::Millimeter);
+                    qt_tiskarna_t vystup(tiskarna);
+                    QVERIFY(vystup.zacni());
+                    QVERIFY(pracovni_list_t(vystup, {r, t, druh, vety}, nahoda(), QDate(2024, 9, 2)).tiskni_ulohy(1));
+                    const QList<QList<slovo_t>> strany = slova_pdf(pdf);
+                    QCOMPARE(strany.size(), 2);
+                    const double sirka = QPageSize(QPageSize::PageSizeId(papier)).size(QPageSize::Millimeter).width();
+                    QList<double> mezery;
+                    for (const slovo_t &s : strany[0] + strany[1]) {
+                        QVERIFY2(s.box.left() * bod_mm >= okraj - 0.5 && s.box.right() * bod_mm <= sirka - okraj + 0.5,
+                                 qPrintable(QStringLiteral("%1 %2: %3 ends at %4 mm")
+                                                .arg(cislo_ulohy(r, t), druh, s.text)
+                                                .arg(s.box.right() * bod_mm)));
+                        if (s.text.startsWith('_'))
+                            mezery.append(s.box.width() * bod_mm);
+                    }
+                    if (druh == QLatin1String("DOPLNOVACKA")) {
+                        QCOMPARE(mezery.size(), 3);
+                        QVERIFY2(mezery[0] >= 8 && mezery[1] > mezery[0] && mezery[2] > 1.5 * mezery[1],
+                                 qPrintable(QStringLiteral("%1 %2 %3").arg(mezery[0]).arg(mezery[1]).arg(mezery[2])));
+                    }
+                }
+    }
+
+    // Qt's own dialog offers a page range, which is honoured, and neither the print
+    // system's page list nor reverse order; while it is open the pointer is no hourglass.
+    void skutocny_dialog()
+    {
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath("listy.pdf");
+        QStringList chyby{"the dialog never showed"};
+        std::function<void()> vypln = [&] {
+            auto *d = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget());
+            if (!d)
+                return QTimer::singleShot(10, this, vypln);
+            chyby.clear();
+            auto *tiskarny = d->findChild<QComboBox *>("printers");
+            tiskarny->setCurrentIndex(tiskarny->count() - 1);
+            d->findChild<QLineEdit *>("filename")->setText(pdf);
+            d->findChild<QSpinBox *>("copies")->setValue(1);
+            d->findChild<QRadioButton *>("printRange")->setChecked(true);
+            d->findChild<QSpinBox *>("from")->setValue(1);
+            d->findChild<QSpinBox *>("to")->setValue(1);
+            for (const char *skryty : {"reverse", "pagesRadioButton"})
+                if (d->findChild<QWidget *>(skryty)->isVisible())
+                    chyby.append(skryty + QStringLiteral(" offered"));
+            if (!d->findChild<QRadioButton *>("printRange")->isEnabled())
+                chyby.append("no page range");
+            if (QGuiApplication::overrideCursor())
+                chyby.append("hourglass over the dialog");
+            d->accept();
+        };
+        QTimer::singleShot(0, this, vypln);
+        ukaz_presypaci_hodiny();
+        qt_tiskovy_dialog_t dialog;
+        zadani_listu_t dlhe = zadani("OPRAVA");
+        for (int i = 0; i < 4; ++i)
+            dlhe.vety += dlhe.vety;
+        QCOMPARE(tiskni_ulohy(dlhe, dialog, nahoda()), vysledek_tisku_t::vytisteno);
+        QVERIFY(jsou_presypaci_hodiny());
+        obnov_ukazatel();
+        QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join('\n')));
+        QCOMPARE(strany_pdf(pdf).size(), 2);
     }
 
     void bez_listu_data()
@@ -164,7 +307,8 @@ private slots:
         dialog.zrusit = zrusit;
         dialog.soubor = soubor.isEmpty() ? soubor : dir.filePath(soubor);
         QCOMPARE(tiskni_ulohy(zadani("DOPLNOVACKA"), dialog, nahoda()), vysledek);
-        QVERIFY(soubor.isEmpty() || !QFile::exists(dialog.soubor));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"subor"});
+        QVERIFY(!jsou_presypaci_hodiny());
         QCOMPARE(platforma.zpravy.size(), zprava.isEmpty() ? 0 : 1);
         if (!zprava.isEmpty()) {
             QCOMPARE(platforma.zpravy[0].titulek, titulek_tisku);
@@ -177,17 +321,21 @@ private slots:
         QTest::addColumn<QString>("hlavicka"); // of the only section
         QTest::addColumn<int>("tema");
         QTest::addColumn<int>("vytisteno_vet"); // -1: too few sentences
-        QTest::newRow("ordinary section") << "[5_1]" << 1 << 15;
-        QTest::newRow("whole text gives its count") << "[5_7]abc" << 7 << 10;
-        QTest::newRow("no such section") << "[5_2]" << 1 << -1;
+        QTest::addColumn<bool>("zrusit");
+        QTest::newRow("ordinary section") << "[5_1]" << 1 << 15 << false;
+        QTest::newRow("whole text gives its count") << "[5_7]abc" << 7 << 10 << false;
+        QTest::newRow("no such section") << "[5_2]" << 1 << -1 << false;
+        QTest::newRow("cancelled") << "[5_1]" << 1 << 0 << true;
     }
     // The set-up screen's print button draws 15 sentences from the topic's section, prints
     // what it drew in that order, and hands a whole text's count back to the shared state.
+    // The hourglass shows from the press and is gone after the run, cancelled or not.
     void tlacitko_tisku()
     {
         QFETCH(QString, hlavicka);
         QFETCH(int, tema);
         QFETCH(int, vytisteno_vet);
+        QFETCH(bool, zrusit);
         falesna_platforma platforma;
         docasna_instalace instalace;
         QStringList data{hlavicka};
@@ -201,12 +349,18 @@ private slots:
         spolecny_stav.druh_ulohy = "DOPLNOVACKA";
         pdf_dialog dialog;
         dialog.soubor = instalace.koren() + "/listy.pdf";
+        dialog.zrusit = zrusit;
         tisk_ulohy_t tisk(dialog);
         const vysledek_tisku_t vysledek = tisk.tiskni_cmd_Click();
-        QCOMPARE(vysledek, vytisteno_vet < 0 ? vysledek_tisku_t::malo_radku : vysledek_tisku_t::vytisteno);
+        QCOMPARE(vysledek, vytisteno_vet < 0 ? vysledek_tisku_t::malo_radku
+                           : zrusit          ? vysledek_tisku_t::zruseno
+                                             : vysledek_tisku_t::vytisteno);
         QCOMPARE(platforma.zpravy.value(0).text, vytisteno_vet < 0 ? hlaska_malo_radku : QString());
         QCOMPARE(dialog.zobrazeni, vytisteno_vet < 0 ? 0 : 1);
-        if (vytisteno_vet < 0)
+        QVERIFY(dialog.hodiny_pri_zobrazeni || vytisteno_vet < 0);
+        QVERIFY(!jsou_presypaci_hodiny());
+        QCOMPARE(QFile::exists(dialog.soubor), vytisteno_vet > 0);
+        if (vytisteno_vet <= 0)
             return;
         QCOMPARE(tisk.losovani().pocet_uloh, vytisteno_vet);
         QCOMPARE(spolecny_stav.pocet_uloh, vytisteno_vet);
@@ -216,6 +370,85 @@ private slots:
             QVERIFY2(kde >= 0, qPrintable(strany[0]));
         }
         QVERIFY(!strany.last().contains(QString::fromUtf16(u"má")));
+    }
+
+    // Worksheets from the command line: every bad input refused with one Slovak line,
+    // status 2 and no file; the built program itself runs with no display at all.
+    void volby_data()
+    {
+        QTest::addColumn<QString>("argumenty"); // %1: an empty folder holding only the file "subor"
+        QTest::addColumn<bool>("program");      // the built program rather than the call
+        QTest::addColumn<int>("kod");
+        QTest::addColumn<QString>("vypis"); // on standard error, or for 0 on standard output
+        const QString dobre = "--pracovny-list 7_3 --druh oprava --pocet 10 ";
+        QTest::newRow("25 copies") << dobre + "--kopie 25 --vystup %1/listy.pdf" << false << 0 << "";
+        QTest::newRow("the program, without a display") << dobre + "--kopie 2 --vystup=%1/listy.pdf" << true << 0 << "";
+        QTest::newRow("help") << "--help" << true << 0 << "  7_3  7. ročník, Čiarka medzi vetnými členmi\n";
+        QTest::newRow("unknown topic") << "--pracovny-list 7_9 --druh oprava --pocet 10 --vystup %1/listy.pdf" << true
+                                       << 2 << "neznáma téma „7_9“";
+        QTest::newRow("kind that does not print") << "--pracovny-list 7_3 --druh diktat --pocet 10 --vystup %1/l.pdf"
+                                                  << false << 2 << "druh „diktat“ sa nedá vytlačiť";
+        QTest::newRow("count of 0") << "--pracovny-list 7_3 --druh oprava --pocet 0 --vystup %1/l.pdf" << false << 2
+                                    << "--pocet musí byť 5, 10, 15 alebo 20";
+        QTest::newRow("no copies") << dobre + "--kopie 0 --vystup %1/l.pdf" << false << 2 << "--kopie musí byť";
+        QTest::newRow("file that cannot be written") << dobre + "--vystup %1/subor/listy.pdf" << false << 2
+                                                     << "do súboru „%1/subor/listy.pdf“ sa nedá zapisovať";
+        QTest::newRow("no such printer") << dobre + "--tlaciaren nikde" << false << 2
+                                         << "tlačiareň „nikde“ v systéme nie je";
+        QTest::newRow("unknown option") << dobre + "--vystup %1/l.pdf --x" << false << 2 << "neznáma voľba „--x“";
+        QTest::newRow("data folder that cannot be read")
+            << dobre + "--vystup %1/l.pdf" << false << 2 << "priečinok údajov „";
+        QTest::newRow("neither file nor printer") << dobre << false << 2 << "zadajte buď --vystup";
+    }
+    void volby()
+    {
+        QFETCH(QString, argumenty);
+        QFETCH(bool, program);
+        QFETCH(int, kod);
+        QFETCH(QString, vypis);
+        QTemporaryDir dir;
+        QVERIFY(QFile(dir.filePath("subor")).open(QIODevice::WriteOnly));
+        const QStringList a = argumenty.replace("%1", dir.path()).split(' ', Qt::SkipEmptyParts);
+        vypis.replace("%1", dir.path());
+        QString vystup, chyby;
+        int vysledek = -1;
+        if (program) {
+            // The program's own ORTANEL.INI names the built data; no display is there.
+            QProcess p;
+            QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+            prostredi.remove("DISPLAY");
+            prostredi.insert("QT_QPA_PLATFORM", "xcb");
+            p.setProcessEnvironment(prostredi);
+            p.start(ORTANEL_BUILD_DIR "/ortanel-verbano2", a);
+            QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
+            vysledek = p.exitCode();
+            vystup = QString::fromUtf8(p.readAllStandardOutput());
+            chyby = QString::fromUtf8(p.readAllStandardError());
+        } else {
+            falesna_platforma platforma;
+            docasna_instalace instalace;
+            QVERIFY(instalace.zkopiruj_postavena_data());
+            if (QTest::currentDataTag() == QLatin1String("data folder that cannot be read"))
+                QFile::remove(instalace.data() + "/VERBANO2.DAT");
+            instalace.zapis_vychozi_ini();
+            platforma.ini = instalace.ini();
+            QTextStream o(&vystup), e(&chyby);
+            vysledek = prikazova_radka::spust(a, o, e);
+        }
+        QCOMPARE(vysledek, kod);
+        if (kod == 0 && vypis.isEmpty()) {
+            // The model, then a sheet per pupil copy, each starting with its page 1.
+            QVERIFY2(chyby.isEmpty(), qPrintable(chyby));
+            const QStringList strany = strany_pdf(dir.filePath("listy.pdf"));
+            QCOMPARE(strany.filter("Stránka: 1").size(), a[a.indexOf("--kopie") + 1].toInt() + 1);
+            QVERIFY(strany.first().contains("vzor pre učiteľa") && strany.filter("vzor pre učiteľa").size() < 3);
+        } else if (kod == 0) {
+            QVERIFY2(vystup.contains(vypis) && vystup.contains("--tlaciaren NÁZOV"), qPrintable(vystup));
+        } else {
+            QCOMPARE(chyby.count('\n'), 1);
+            QVERIFY2(chyby.startsWith("ortanel-verbano2: ") && chyby.contains(vypis), qPrintable(chyby));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"subor"});
+        }
     }
 };
 
