@@ -1,6 +1,7 @@
 // Worksheets on real output (PDF read back with pdftotext and pdfinfo) through Qt's print
 // dialog and a stand-in for it: every topic's sheets, titles, gaps, page ranges, failures,
-// the hourglass and the set-up screen's print button.
+// the hourglass, the set-up screen's print button, the command line, and a real print
+// queue: a private CUPS server started here with a cups-pdf queue.
 #include "common/hodiny.h"
 #include "common/katalog.h"
 #include "common/nahoda.h"
@@ -18,6 +19,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -48,14 +50,16 @@ public:
             return false;
         tiskarna.setOutputFileName(soubor);
         // After the name: an empty name must not fall back to a real printer.
-        tiskarna.setOutputFormat(QPrinter::PdfFormat);
+        tiskarna.setOutputFormat(fronta.isEmpty() ? QPrinter::PdfFormat : QPrinter::NativeFormat);
+        if (!fronta.isEmpty())
+            tiskarna.setPrinterName(fronta);
         tiskarna.setCopyCount(kopii);
         tiskarna.setPageSize(QPageSize(QPageSize::Letter));
         tiskarna.setPageOrientation(orientace);
         return true;
     }
 
-    QString soubor, navrzeny;
+    QString soubor, navrzeny, fronta;
     bool hodiny_pri_zobrazeni = false;
     int kopii = 1;
     QPageLayout::Orientation orientace = QPageLayout::Portrait;
@@ -63,18 +67,17 @@ public:
     int zobrazeni = 0;
 };
 
-QString spust(const QString &program, const QStringList &argumenty)
+QByteArray spust(const QString &program, const QStringList &argumenty)
 {
     QProcess proces;
     proces.start(program, argumenty);
-    return proces.waitForFinished(60000) && proces.exitCode() == 0 ? QString::fromUtf8(proces.readAllStandardOutput())
-                                                                   : QString();
+    return proces.waitForFinished(60000) && proces.exitCode() == 0 ? proces.readAllStandardOutput() : QByteArray();
 }
 
 // The text of each page, whitespace collapsed so that wrapped lines read as sentences.
 QStringList strany_pdf(const QString &soubor)
 {
-    QStringList strany = spust(QStringLiteral("pdftotext"), {soubor, QStringLiteral("-")}).split(u'\f');
+    QStringList strany = QString::fromUtf8(spust("pdftotext", {soubor, "-"})).split(u'\f');
     strany.removeLast(); // after the last form feed
     for (QString &s : strany)
         s = s.simplified();
@@ -91,7 +94,7 @@ QList<QList<slovo_t>> slova_pdf(const QString &soubor)
     QList<QList<slovo_t>> strany;
     static const QRegularExpression znacka(QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
                                                           "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    const QString html = spust(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), soubor, QStringLiteral("-")});
+    const QString html = QString::fromUtf8(spust("pdftotext", {"-bbox", soubor, "-"}));
     for (auto z = znacka.globalMatch(html); z.hasNext();) {
         const QRegularExpressionMatch m = z.next();
         if (m.captured(0) == QLatin1String("<page "))
@@ -106,7 +109,7 @@ constexpr double bod_mm = 25.4 / 72;
 
 QString velikost_strany(const QString &soubor)
 {
-    const QString info = spust(QStringLiteral("pdfinfo"), {soubor});
+    const QString info = QString::fromUtf8(spust("pdfinfo", {soubor}));
     return QRegularExpression(QStringLiteral("Page size:\\s+([^\\n]+)")).match(info).captured(1).trimmed();
 }
 
@@ -125,16 +128,80 @@ class tst_tisk_pdf : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir cups_;
+    QProcess cupsd_;
+    QString fronta_, konfigurace_, bez_cups_;
+
+    QString cups(const QString &nazev) const { return cups_.filePath(nazev); }
+    QString lp(const QString &program, const QStringList &argumenty) const
+    {
+        return QString::fromUtf8(spust(program, QStringList{"-h", cups("cups.sock")} + argumenty));
+    }
+
+    // A private CUPS server, its configuration, spool, socket and port its own, with a
+    // cups-pdf queue that writes into its folder; the reason when it cannot be had.
+    QString spust_cups()
+    {
+        const QString ppd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
+        for (const QString soubor : {"/usr/sbin/cupsd", "/usr/lib/cups/backend/cups-pdf", "/usr/sbin/lpadmin"})
+            if (!QFile::exists(soubor) || !QFile::exists(ppd))
+                return soubor + " or " + ppd + " is missing (packages cups, printer-driver-cups-pdf)";
+        for (const char *slozka : {"spool/tmp", "cache", "state", "log", "pdf", "pdf-spool"}) {
+            QDir().mkpath(cups(slozka));
+            QFile::setPermissions(cups(slozka), QFileDevice::Permissions(0x7777)); // filters run as lp
+        }
+        const auto zapis = [this](const QString &soubor, const QString &text) {
+            QFile f(soubor);
+            return f.open(QIODevice::WriteOnly) && f.write(QString(text).replace("%1", cups_.path()).toUtf8()) > 0;
+        };
+        // cups-pdf reads the settings of a queue from /etc/cups only, and runs as root.
+        fronta_ = QStringLiteral("ortanel_test_%1").arg(QCoreApplication::applicationPid());
+        konfigurace_ = "/etc/cups/cups-pdf-" + fronta_ + ".conf";
+        if (!zapis(konfigurace_, "Out %1/pdf\nAnonDirName %1/pdf\nSpool %1/pdf-spool\nLog %1/log\n"))
+            return "cannot write " + konfigurace_ + " (only root can)";
+        const QString port = QString::number(20000 + QCoreApplication::applicationPid() % 20000);
+        zapis(cups("cupsd.conf"), "Listen 127.0.0.1:" + port +
+                                      "\nListen %1/cups.sock\nBrowsing No\nPreserveJobFiles Yes\n"
+                                      "DefaultAuthType None\n<Location />\nAllow all\n</Location>\n");
+        zapis(cups("cups-files.conf"), "ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool/tmp\n"
+                                       "CacheDir %1/cache\nStateDir %1/state\nErrorLog %1/log/error_log\n"
+                                       "User lp\nGroup lp\nSystemGroup root\n");
+        cupsd_.start("/usr/sbin/cupsd", {"-f", "-c", cups("cupsd.conf"), "-s", cups("cups-files.conf")});
+        if (!QTest::qWaitFor([&] { return lp("lpstat", {"-r"}).contains("scheduler is running"); }, 10000))
+            return "cupsd did not start: " + cupsd_.readAllStandardError() + log_cups();
+        lp("lpadmin", {"-p", fronta_, "-E", "-v", "cups-pdf:/" + fronta_, "-P", ppd});
+        if (!lp("lpstat", {"-p", fronta_}).contains(fronta_))
+            return "lpadmin could not add the queue" + log_cups();
+        qputenv("CUPS_SERVER", cups("cups.sock").toLocal8Bit());
+        return {};
+    }
+    QString log_cups() const
+    {
+        QFile f(cups("log/error_log"));
+        return f.open(QIODevice::ReadOnly) ? "\n" + QString::fromUtf8(f.readAll().right(2000)) : QString();
+    }
+
 private slots:
     void initTestCase()
     {
         hodiny::zafixuj(QDateTime(QDate(2024, 9, 2), QTime(8, 0)));
         nahoda().zafixuj(7);
+        // Before the print system is first asked for its printers, which it asks only once.
+        bez_cups_ = spust_cups();
     }
     void cleanupTestCase()
     {
         hodiny::uvolni();
         nahoda().uvolni();
+        // Stopped by its own process id, whatever happened.
+        if (cupsd_.state() != QProcess::NotRunning) {
+            cupsd_.terminate();
+            if (!cupsd_.waitForFinished(10000))
+                cupsd_.kill();
+            cupsd_.waitForFinished(5000);
+        }
+        if (!konfigurace_.isEmpty())
+            QFile::remove(konfigurace_);
     }
 
     // Through the dialog into a PDF file: the model and the copies, on the dialog's Letter
@@ -448,6 +515,70 @@ private slots:
             QCOMPARE(chyby.count('\n'), 1);
             QVERIFY2(chyby.startsWith("ortanel-verbano2: ") && chyby.contains(vypis), qPrintable(chyby));
             QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"subor"});
+        }
+    }
+
+    // A model copy and two pupil copies of a correction sheet to the queue: three sheets,
+    // the model with its commas, the pupils' with errors planted in every sentence.
+    void tisk_do_fronty()
+    {
+        if (!bez_cups_.isEmpty())
+            QSKIP(qPrintable("no private CUPS server: " + bez_cups_));
+        QVERIFY(QPrinterInfo::availablePrinterNames().contains(fronta_));
+        falesna_platforma platforma;
+        const QStringList vety = nacti_sekci(postavena_data() + "/VERBANO2.DAT", "7_3").radky.mid(0, 5);
+        QCOMPARE(vety.size(), 5);
+        pdf_dialog dialog;
+        dialog.fronta = fronta_;
+        dialog.kopii = 2;
+        QCOMPARE(tiskni_ulohy({3, 3, "OPRAVA", vety}, dialog, nahoda()), vysledek_tisku_t::vytisteno);
+        QVERIFY(platforma.zpravy.isEmpty());
+
+        QString pdf;
+        QVERIFY2(QTest::qWaitFor(
+                     [&] {
+                         const QStringList hotove = QDir(cups("pdf")).entryList({"*.pdf"});
+                         pdf = hotove.isEmpty() ? QString() : cups("pdf/" + hotove.first());
+                         return !pdf.isEmpty() && lp("lpstat", {"-o", fronta_}).trimmed().isEmpty();
+                     },
+                     60000),
+                 qPrintable("the queue made no PDF" + log_cups()));
+        // The queue keeps the document it was sent, whose text reads back; the fonts of
+        // cups-pdf's PDF lose their text on the way through PostScript, so its three pages
+        // are compared with the pages sent as pictures.
+        const QStringList poslane = QDir(cups("spool")).entryList({"d*"});
+        QCOMPARE(poslane.size(), 1);
+        const QString poslany = cups("spool/" + poslane.first());
+        const QStringList strany = strany_pdf(poslany);
+        QCOMPARE(strany.size(), 3);
+        for (int s = 0; s < 3; ++s) {
+            const QString &text = strany[s];
+            QCOMPARE(text.contains("vzor pre učiteľa"), s == 0);
+            QCOMPARE(text.contains("Meno: ....."), s > 0);
+            for (const QString &radek : vety) {
+                const QString veta = vypis_vety(radek).spravna_veta.simplified();
+                QVERIFY2(veta.contains(',') || polozky_vety(radek).isEmpty(), qPrintable(veta));
+                QVERIFY2(text.contains(veta) == (s == 0), qPrintable(veta + "\n---\n" + text));
+            }
+        }
+        QVERIFY(QString::fromUtf8(spust("pdfinfo", {pdf})).contains(QRegularExpression("Pages: +3\n")));
+        const auto obraz = [](const QString &soubor, int strana) {
+            const QString n = QString::number(strana);
+            return QImage::fromData(spust("pdftoppm", {"-r", "30", "-gray", "-f", n, "-l", n, soubor}));
+        };
+        for (int s = 1; s <= 3; ++s) {
+            QList<double> rozdil;
+            const QImage vytisteny = obraz(pdf, s);
+            for (int t = 1; t <= 3; ++t) {
+                const QImage o = obraz(poslany, t);
+                QCOMPARE(o.size(), vytisteny.size());
+                double suma = 0;
+                for (int y = 0; y < o.height(); ++y)
+                    for (int x = 0; x < o.width(); ++x)
+                        suma += qAbs(qGray(o.pixel(x, y)) - qGray(vytisteny.pixel(x, y)));
+                rozdil.append(suma);
+            }
+            QCOMPARE(std::min_element(rozdil.begin(), rozdil.end()) - rozdil.begin(), s - 1);
         }
     }
 };
