@@ -1,7 +1,6 @@
 // The set-up screen under the pupil's mouse and keyboard, and what it shows at each step.
 #include "common/geometrie.h"
 #include "common/jmeno.h"
-#include "common/katalog.h"
 #include "common/stav.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/falesny_zvuk.h"
@@ -14,7 +13,6 @@
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -380,24 +378,6 @@ private slots:
         over_tiskni(false);
     }
 
-    // On the media folder the build renders, every topic loads and every kind shows its
-    // sample; a missing bitmap would end the program (the fake platform throws).
-    void vsechna_temata()
-    {
-        if (!QDir(::postavena_media()).exists(QStringLiteral("GRAFIKA/SETUP")))
-            QSKIP("the media folder has not been rendered (target media)");
-        spolecny_stav.adresar_media = ::postavena_media();
-        for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
-            for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-                otevri(r, t);
-                for (int n = 6; n <= 9; ++n) {
-                    const QImage pred = scr_->obraz();
-                    mys::klikni(scr_, stred(n));
-                    QVERIFY2(scr_->obraz() != pred, qPrintable(QStringLiteral("grade %1, topic %2").arg(r + 4).arg(t)));
-                }
-            }
-        QVERIFY(platforma_.zpravy.isEmpty());
-    }
     void jmeno_k_ulozeni_data()
     {
         QTest::addColumn<QString>("text");

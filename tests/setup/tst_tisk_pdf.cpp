@@ -36,8 +36,8 @@
 namespace
 {
 
-// Stands in for the print dialog: picks a PDF file, the copies and the orientation, or
-// cancels; keeps the file name the run proposed.
+// Stands in for the print dialog: picks a PDF file or a printer by name, the copies and
+// the orientation, or cancels.
 class pdf_dialog : public tiskovy_dialog_t
 {
 public:
@@ -45,7 +45,6 @@ public:
     {
         ++zobrazeni;
         hodiny_pri_zobrazeni = jsou_presypaci_hodiny();
-        navrzeny = tiskarna.outputFileName();
         if (zrusit)
             return false;
         tiskarna.setOutputFileName(soubor);
@@ -59,10 +58,10 @@ public:
         return true;
     }
 
-    QString soubor, navrzeny, fronta;
+    QString soubor, fronta;
     bool hodiny_pri_zobrazeni = false;
     int kopii = 1;
-    QPageLayout::Orientation orientace = QPageLayout::Portrait;
+    QPageLayout::Orientation orientace = QPageLayout::Landscape;
     bool zrusit = false;
     int zobrazeni = 0;
 };
@@ -84,33 +83,21 @@ QStringList strany_pdf(const QString &soubor)
     return strany;
 }
 
-// Every word of every page with its box in points (pdftotext -bbox).
-struct slovo_t {
-    QString text;
-    QRectF box;
-};
-QList<QList<slovo_t>> slova_pdf(const QString &soubor)
+// Every word of every page, its box in millimetres (pdftotext -bbox).
+QList<QList<QPair<QString, QRectF>>> slova_pdf(const QString &soubor)
 {
-    QList<QList<slovo_t>> strany;
-    static const QRegularExpression znacka(QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
-                                                          "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
-    const QString html = QString::fromUtf8(spust("pdftotext", {"-bbox", soubor, "-"}));
-    for (auto z = znacka.globalMatch(html); z.hasNext();) {
+    QList<QList<QPair<QString, QRectF>>> strany;
+    static const QRegularExpression slovo(QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" "
+                                                         "xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    for (auto z = slovo.globalMatch(QString::fromUtf8(spust("pdftotext", {"-bbox", soubor, "-"}))); z.hasNext();) {
         const QRegularExpressionMatch m = z.next();
-        if (m.captured(0) == QLatin1String("<page "))
-            strany.append(QList<slovo_t>());
+        const auto mm = [&m](int i) { return m.captured(i).toDouble() * 25.4 / 72; };
+        if (m.captured(5).isEmpty())
+            strany.emplace_back();
         else
-            strany.last().append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
-                                                        QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+            strany.last().append({m.captured(5), QRectF(QPointF(mm(1), mm(2)), QPointF(mm(3), mm(4)))});
     }
     return strany;
-}
-constexpr double bod_mm = 25.4 / 72;
-
-QString velikost_strany(const QString &soubor)
-{
-    const QString info = QString::fromUtf8(spust("pdfinfo", {soubor}));
-    return QRegularExpression(QStringLiteral("Page size:\\s+([^\\n]+)")).match(info).captured(1).trimmed();
 }
 
 const QStringList vety_s_diakritikou = {
@@ -168,19 +155,13 @@ class tst_tisk_pdf : public QObject
                                        "User lp\nGroup lp\nSystemGroup root\n");
         cupsd_.start("/usr/sbin/cupsd", {"-f", "-c", cups("cupsd.conf"), "-s", cups("cups-files.conf")});
         if (!QTest::qWaitFor([&] { return lp("lpstat", {"-r"}).contains("scheduler is running"); }, 10000))
-            return "cupsd did not start: " + cupsd_.readAllStandardError() + log_cups();
+            return "cupsd did not start: " + cupsd_.readAllStandardError();
         lp("lpadmin", {"-p", fronta_, "-E", "-v", "cups-pdf:/" + fronta_, "-P", ppd});
         if (!lp("lpstat", {"-p", fronta_}).contains(fronta_))
-            return "lpadmin could not add the queue" + log_cups();
+            return "lpadmin could not add the queue (see " + cups("log/error_log") + ")";
         qputenv("CUPS_SERVER", cups("cups.sock").toLocal8Bit());
         return {};
     }
-    QString log_cups() const
-    {
-        QFile f(cups("log/error_log"));
-        return f.open(QIODevice::ReadOnly) ? "\n" + QString::fromUtf8(f.readAll().right(2000)) : QString();
-    }
-
 private slots:
     void initTestCase()
     {
@@ -194,44 +175,11 @@ private slots:
         hodiny::uvolni();
         nahoda().uvolni();
         // Stopped by its own process id, whatever happened.
-        if (cupsd_.state() != QProcess::NotRunning) {
-            cupsd_.terminate();
-            if (!cupsd_.waitForFinished(10000))
-                cupsd_.kill();
-            cupsd_.waitForFinished(5000);
-        }
+        cupsd_.terminate();
+        if (!cupsd_.waitForFinished(10000))
+            cupsd_.kill();
         if (!konfigurace_.isEmpty())
             QFile::remove(konfigurace_);
-    }
-
-    // Through the dialog into a PDF file: the model and the copies, on the dialog's Letter
-    // turned as asked; every page holds title, grade, instruction, sentences, footer.
-    void text_pdf()
-    {
-        falesna_platforma platforma;
-        QTemporaryDir dir;
-        pdf_dialog dialog;
-        dialog.soubor = dir.filePath("listy.pdf");
-        dialog.kopii = 3;
-        dialog.orientace = QPageLayout::Landscape;
-        QCOMPARE(tiskni_ulohy(zadani("OPRAVA"), dialog, nahoda()), vysledek_tisku_t::vytisteno);
-        QCOMPARE(velikost_strany(dialog.soubor), QStringLiteral("792 x 612 pts (letter)"));
-        const QStringList strany = strany_pdf(dialog.soubor);
-        QCOMPARE(strany.size(), 4);
-        const QString vety = "Ľubica povedala, že príde zajtra. Šťastný ďateľ ťukal do kôry, kým nevyhladol. Žiaci "
-                             "vybehli na dvor a hrali sa.";
-        for (int s = 0; s < 4; ++s) {
-            for (const QString &t : QStringList{s == 0 ? "Priama reč - vzor pre učiteľa" : "Priama reč", "5. ročník",
-                                                "Zadanie: Oprav všetky chyby vo vetách, pokiaľ sa v nich vyskytujú.",
-                                                "Ortanel - Verbano 2", "Dátum: 02.09.2024", "Stránka: 1"})
-                QVERIFY2(strany[s].contains(t), qPrintable(t + "\n---\n" + strany[s]));
-            QCOMPARE(strany[s].contains(vety), s == 0);
-            QCOMPARE(strany[s].contains("Meno: ......"), s > 0);
-        }
-        // Without printers the dialog is offered a file named after the worksheet.
-        if (QPrinterInfo::availablePrinterNames().isEmpty())
-            QVERIFY2(dialog.navrzeny.endsWith("/Priama reč - 5. ročník.pdf"), qPrintable(dialog.navrzeny));
-        QVERIFY(platforma.zpravy.isEmpty());
     }
 
     // Every topic's correction sheet, all its sentences: the model copy holds each correct
@@ -251,8 +199,7 @@ private slots:
                 const QString vzor = strany.mid(0, zaka).join(' '), zak = strany.mid(zaka).join(' ');
                 for (const QString &radek : radky) {
                     const QString veta = vypis_vety(radek).spravna_veta.simplified();
-                    QVERIFY2(vzor.contains(veta), qPrintable(cislo_ulohy(r, t) + ": " + veta));
-                    QVERIFY2(zak.contains(veta) == polozky_vety(radek).isEmpty(),
+                    QVERIFY2(vzor.contains(veta) && zak.contains(veta) == polozky_vety(radek).isEmpty(),
                              qPrintable(cislo_ulohy(r, t) + ": " + veta));
                 }
             }
@@ -288,17 +235,15 @@ private slots:
                     qt_tiskarna_t vystup(tiskarna);
                     QVERIFY(vystup.zacni());
                     QVERIFY(pracovni_list_t(vystup, {r, t, druh, vety}, nahoda(), QDate(2024, 9, 2)).tiskni_ulohy(1));
-                    const QList<QList<slovo_t>> strany = slova_pdf(pdf);
+                    const auto strany = slova_pdf(pdf);
                     QCOMPARE(strany.size(), 2);
                     const double sirka = QPageSize(QPageSize::PageSizeId(papier)).size(QPageSize::Millimeter).width();
                     QList<double> mezery;
-                    for (const slovo_t &s : strany[0] + strany[1]) {
-                        QVERIFY2(s.box.left() * bod_mm >= okraj - 0.5 && s.box.right() * bod_mm <= sirka - okraj + 0.5,
-                                 qPrintable(QStringLiteral("%1 %2: %3 ends at %4 mm")
-                                                .arg(cislo_ulohy(r, t), druh, s.text)
-                                                .arg(s.box.right() * bod_mm)));
-                        if (s.text.startsWith('_'))
-                            mezery.append(s.box.width() * bod_mm);
+                    for (const auto &[text, box] : strany[0] + strany[1]) {
+                        QVERIFY2(box.left() >= okraj - 0.5 && box.right() <= sirka - okraj + 0.5,
+                                 qPrintable(cislo_ulohy(r, t) + " " + druh + ": " + text));
+                        if (text.startsWith('_'))
+                            mezery.append(box.width());
                     }
                     if (druh == QLatin1String("DOPLNOVACKA")) {
                         QCOMPARE(mezery.size(), 3);
@@ -327,13 +272,10 @@ private slots:
             d->findChild<QRadioButton *>("printRange")->setChecked(true);
             d->findChild<QSpinBox *>("from")->setValue(1);
             d->findChild<QSpinBox *>("to")->setValue(1);
-            for (const char *skryty : {"reverse", "pagesRadioButton"})
-                if (d->findChild<QWidget *>(skryty)->isVisible())
-                    chyby.append(skryty + QStringLiteral(" offered"));
-            if (!d->findChild<QRadioButton *>("printRange")->isEnabled())
-                chyby.append("no page range");
-            if (QGuiApplication::overrideCursor())
-                chyby.append("hourglass over the dialog");
+            if (d->findChild<QWidget *>("reverse")->isVisible() ||
+                d->findChild<QWidget *>("pagesRadioButton")->isVisible() ||
+                !d->findChild<QRadioButton *>("printRange")->isEnabled() || QGuiApplication::overrideCursor())
+                chyby.append("reverse order or the page list offered, no page range, or the hourglass shown");
             d->accept();
         };
         QTimer::singleShot(0, this, vypln);
@@ -351,19 +293,16 @@ private slots:
 
     void bez_listu_data()
     {
-        QTest::addColumn<bool>("zrusit");
         QTest::addColumn<QString>("soubor"); // within a folder where "subor" is a file
         QTest::addColumn<vysledek_tisku_t>("vysledek");
         QTest::addColumn<QString>("zprava");
-        QTest::newRow("cancelled: nothing said") << true << "listy.pdf" << vysledek_tisku_t::zruseno << "";
-        QTest::newRow("file cannot be written") << false << "subor/listy.pdf" << vysledek_tisku_t::selhalo
-                                                << "Pracovné listy sa nepodarilo uložiť do súboru\n%1\n";
-        QTest::newRow("no file named") << false << "" << vysledek_tisku_t::selhalo << "nebol zvolený žiadny súbor";
+        QTest::newRow("file cannot be written")
+            << "subor/listy.pdf" << vysledek_tisku_t::selhalo << "Pracovné listy sa nepodarilo uložiť do súboru\n%1\n";
+        QTest::newRow("no file named") << "" << vysledek_tisku_t::selhalo << "nebol zvolený žiadny súbor";
     }
-    // A cancelled run ends silently; a failed one is reported to the teacher.
+    // A failed run is reported to the teacher and leaves no file, half written or not.
     void bez_listu()
     {
-        QFETCH(bool, zrusit);
         QFETCH(QString, soubor);
         QFETCH(vysledek_tisku_t, vysledek);
         QFETCH(QString, zprava);
@@ -371,16 +310,13 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile(dir.filePath("subor")).open(QIODevice::WriteOnly));
         pdf_dialog dialog;
-        dialog.zrusit = zrusit;
         dialog.soubor = soubor.isEmpty() ? soubor : dir.filePath(soubor);
         QCOMPARE(tiskni_ulohy(zadani("DOPLNOVACKA"), dialog, nahoda()), vysledek);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"subor"});
         QVERIFY(!jsou_presypaci_hodiny());
-        QCOMPARE(platforma.zpravy.size(), zprava.isEmpty() ? 0 : 1);
-        if (!zprava.isEmpty()) {
-            QCOMPARE(platforma.zpravy[0].titulek, titulek_tisku);
-            QVERIFY2(platforma.zpravy[0].text.contains(zprava.replace("%1", dialog.soubor)), qPrintable(zprava));
-        }
+        QCOMPARE(platforma.zpravy.size(), 1);
+        QCOMPARE(platforma.zpravy[0].titulek, titulek_tisku);
+        QVERIFY2(platforma.zpravy[0].text.contains(zprava.replace("%1", dialog.soubor)), qPrintable(zprava));
     }
 
     void tlacitko_tisku_data()
@@ -395,8 +331,9 @@ private slots:
         QTest::newRow("cancelled") << "[5_1]" << 1 << 0 << true;
     }
     // The set-up screen's print button draws 15 sentences from the topic's section, prints
-    // what it drew in that order, and hands a whole text's count back to the shared state.
-    // The hourglass shows from the press and is gone after the run, cancelled or not.
+    // what it drew in that order on the dialog's Letter turned as asked, and hands a whole
+    // text's count back to the shared state. The hourglass shows from the press and is
+    // gone after the run, cancelled or not.
     void tlacitko_tisku()
     {
         QFETCH(QString, hlavicka);
@@ -431,10 +368,12 @@ private slots:
             return;
         QCOMPARE(tisk.losovani().pocet_uloh, vytisteno_vet);
         QCOMPARE(spolecny_stav.pocet_uloh, vytisteno_vet);
+        QVERIFY(QString::fromUtf8(spust("pdfinfo", {dialog.soubor})).contains("792 x 612 pts (letter)"));
         const QStringList strany = strany_pdf(dialog.soubor);
         for (qsizetype i = 0, kde = 0; i < vytisteno_vet; ++i) {
-            kde = strany[0].indexOf(vypis_vety(tisk.losovani().radek_ulohy(int(i))).spravna_veta.simplified(), kde);
-            QVERIFY2(kde >= 0, qPrintable(strany[0]));
+            kde = strany.join(" ").indexOf(vypis_vety(tisk.losovani().radek_ulohy(int(i))).spravna_veta.simplified(),
+                                           kde);
+            QVERIFY2(kde >= 0, qPrintable(strany.join("\n")));
         }
         QVERIFY(!strany.last().contains(QString::fromUtf16(u"má")));
     }
@@ -457,15 +396,12 @@ private slots:
                                                   << false << 2 << "druh „diktat“ sa nedá vytlačiť";
         QTest::newRow("count of 0") << "--pracovny-list 7_3 --druh oprava --pocet 0 --vystup %1/l.pdf" << false << 2
                                     << "--pocet musí byť 5, 10, 15 alebo 20";
-        QTest::newRow("no copies") << dobre + "--kopie 0 --vystup %1/l.pdf" << false << 2 << "--kopie musí byť";
         QTest::newRow("file that cannot be written") << dobre + "--vystup %1/subor/listy.pdf" << false << 2
                                                      << "do súboru „%1/subor/listy.pdf“ sa nedá zapisovať";
         QTest::newRow("no such printer") << dobre + "--tlaciaren nikde" << false << 2
                                          << "tlačiareň „nikde“ v systéme nie je";
-        QTest::newRow("unknown option") << dobre + "--vystup %1/l.pdf --x" << false << 2 << "neznáma voľba „--x“";
         QTest::newRow("data folder that cannot be read")
             << dobre + "--vystup %1/l.pdf" << false << 2 << "priečinok údajov „";
-        QTest::newRow("neither file nor printer") << dobre << false << 2 << "zadajte buď --vystup";
     }
     void volby()
     {
@@ -476,46 +412,39 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile(dir.filePath("subor")).open(QIODevice::WriteOnly));
         const QStringList a = argumenty.replace("%1", dir.path()).split(' ', Qt::SkipEmptyParts);
-        vypis.replace("%1", dir.path());
         QString vystup, chyby;
-        int vysledek = -1;
+        QProcess p; // the program's own ORTANEL.INI names the built data; there is no display
+        QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
+        prostredi.remove("DISPLAY");
+        prostredi.insert("QT_QPA_PLATFORM", "xcb");
+        p.setProcessEnvironment(prostredi);
+        falesna_platforma platforma;
+        docasna_instalace instalace;
+        instalace.zapis_vychozi_ini();
+        platforma.ini = instalace.ini();
         if (program) {
-            // The program's own ORTANEL.INI names the built data; no display is there.
-            QProcess p;
-            QProcessEnvironment prostredi = QProcessEnvironment::systemEnvironment();
-            prostredi.remove("DISPLAY");
-            prostredi.insert("QT_QPA_PLATFORM", "xcb");
-            p.setProcessEnvironment(prostredi);
             p.start(ORTANEL_BUILD_DIR "/ortanel-verbano2", a);
             QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
-            vysledek = p.exitCode();
+            QCOMPARE(p.exitCode(), kod);
             vystup = QString::fromUtf8(p.readAllStandardOutput());
             chyby = QString::fromUtf8(p.readAllStandardError());
         } else {
-            falesna_platforma platforma;
-            docasna_instalace instalace;
-            QVERIFY(instalace.zkopiruj_postavena_data());
-            if (QTest::currentDataTag() == QLatin1String("data folder that cannot be read"))
-                QFile::remove(instalace.data() + "/VERBANO2.DAT");
-            instalace.zapis_vychozi_ini();
-            platforma.ini = instalace.ini();
+            QVERIFY(QTest::currentDataTag() == QLatin1String("data folder that cannot be read") ||
+                    instalace.zkopiruj_postavena_data());
             QTextStream o(&vystup), e(&chyby);
-            vysledek = prikazova_radka::spust(a, o, e);
+            QCOMPARE(int(prikazova_radka::spust(a, o, e)), kod);
         }
-        QCOMPARE(vysledek, kod);
-        if (kod == 0 && vypis.isEmpty()) {
-            // The model, then a sheet per pupil copy, each starting with its page 1.
-            QVERIFY2(chyby.isEmpty(), qPrintable(chyby));
-            const QStringList strany = strany_pdf(dir.filePath("listy.pdf"));
-            QCOMPARE(strany.filter("Stránka: 1").size(), a[a.indexOf("--kopie") + 1].toInt() + 1);
-            QVERIFY(strany.first().contains("vzor pre učiteľa") && strany.filter("vzor pre učiteľa").size() < 3);
-        } else if (kod == 0) {
+        const QStringList strany = kod ? QStringList() : strany_pdf(dir.filePath("listy.pdf"));
+        if (kod == 0 && vypis.isEmpty()) // the model, then a sheet per pupil copy, each from its page 1
+            QVERIFY(chyby.isEmpty() && strany.filter("Stránka: 1").size() == a[a.indexOf("--kopie") + 1].toInt() + 1 &&
+                    strany.first().contains("vzor pre učiteľa") && strany.filter("vzor pre učiteľa").size() < 3);
+        else if (kod == 0)
             QVERIFY2(vystup.contains(vypis) && vystup.contains("--tlaciaren NÁZOV"), qPrintable(vystup));
-        } else {
-            QCOMPARE(chyby.count('\n'), 1);
-            QVERIFY2(chyby.startsWith("ortanel-verbano2: ") && chyby.contains(vypis), qPrintable(chyby));
-            QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"subor"});
-        }
+        else
+            QVERIFY2(chyby.count('\n') == 1 && chyby.startsWith("ortanel-verbano2: ") &&
+                         chyby.contains(vypis.replace("%1", dir.path())) &&
+                         QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"subor"},
+                     qPrintable(chyby));
     }
 
     // A model copy and two pupil copies of a correction sheet to the queue: three sheets,
@@ -542,10 +471,10 @@ private slots:
                          return !pdf.isEmpty() && lp("lpstat", {"-o", fronta_}).trimmed().isEmpty();
                      },
                      60000),
-                 qPrintable("the queue made no PDF" + log_cups()));
-        // The queue keeps the document it was sent, whose text reads back; the fonts of
-        // cups-pdf's PDF lose their text on the way through PostScript, so its three pages
-        // are compared with the pages sent as pictures.
+                 "the queue made no PDF");
+        // The queue keeps the document it was sent, whose text reads back (the fonts of
+        // cups-pdf's PDF lose their text on the way through PostScript); its PDF has the
+        // three sheets.
         const QStringList poslane = QDir(cups("spool")).entryList({"d*"});
         QCOMPARE(poslane.size(), 1);
         const QString poslany = cups("spool/" + poslane.first());
@@ -562,24 +491,6 @@ private slots:
             }
         }
         QVERIFY(QString::fromUtf8(spust("pdfinfo", {pdf})).contains(QRegularExpression("Pages: +3\n")));
-        const auto obraz = [](const QString &soubor, int strana) {
-            const QString n = QString::number(strana);
-            return QImage::fromData(spust("pdftoppm", {"-r", "30", "-gray", "-f", n, "-l", n, soubor}));
-        };
-        for (int s = 1; s <= 3; ++s) {
-            QList<double> rozdil;
-            const QImage vytisteny = obraz(pdf, s);
-            for (int t = 1; t <= 3; ++t) {
-                const QImage o = obraz(poslany, t);
-                QCOMPARE(o.size(), vytisteny.size());
-                double suma = 0;
-                for (int y = 0; y < o.height(); ++y)
-                    for (int x = 0; x < o.width(); ++x)
-                        suma += qAbs(qGray(o.pixel(x, y)) - qGray(vytisteny.pixel(x, y)));
-                rozdil.append(suma);
-            }
-            QCOMPARE(std::min_element(rozdil.begin(), rozdil.end()) - rozdil.begin(), s - 1);
-        }
     }
 };
 
