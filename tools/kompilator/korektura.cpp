@@ -118,7 +118,7 @@ private:
 class korektura_t
 {
 public:
-    korektura_t(const QList<veta_korektury_t> &vety) : vety_(vety) {}
+    explicit korektura_t(const QList<veta_korektury_t> &vety) : vety_(vety) {}
 
     void nacti_slovnik(const QStringList &radky, const QString &misto)
     {
