@@ -1,5 +1,7 @@
 #include "common/jmeno.h"
 
+#include "common/soubory.h"
+
 namespace
 {
 
@@ -23,7 +25,7 @@ QString nahrad(const QString &text, const QString &misto_cary)
         v_behu = false;
         if (c == QLatin1Char('|'))
             vysledek.append(misto_cary);
-        else
+        else if (c.unicode() < 0x80 || lze_v_cp1250(QString(c)))
             vysledek.append(c);
     }
     return vysledek;
@@ -31,6 +33,6 @@ QString nahrad(const QString &text, const QString &misto_cary)
 
 } // namespace
 
-QString jmeno_pro_box(const QString &text) { return nahrad(text, QString()); }
+QString jmeno_pro_box(const QString &text) { return nahrad(text, QString()).left(nejdelsi_jmeno); }
 
 QString jmeno_k_ulozeni(const QString &text) { return nahrad(text, QStringLiteral("/")).trimmed(); }

@@ -2,9 +2,42 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QStringConverter>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+QString chyba_systemu(int cislo) { return QString::fromLocal8Bit(std::strerror(cislo)); }
+
+void nastav(QString *duvod, const QString &text)
+{
+    if (duvod)
+        *duvod = text;
+}
+
+bool zapis_vse(int fd, const QByteArray &bajty)
+{
+    qsizetype hotovo = 0;
+    while (hotovo < bajty.size()) {
+        const ssize_t n = ::write(fd, bajty.constData() + hotovo, size_t(bajty.size() - hotovo));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        hotovo += n;
+    }
+    return true;
+}
+
+} // namespace
 
 QString spoj_cestu(const QString &slozka, const QString &relativni)
 {
@@ -53,14 +86,104 @@ bool lze_v_cp1250(const QString &text)
     return !koder.hasError() && z_cp1250(bajty) == text;
 }
 
-std::optional<QList<QByteArray>> nacti_radky_bajtu(const QString &cesta)
+int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod)
 {
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray obsah = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError)
-        return std::nullopt;
+    const int priznaky = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (odkazy == odkazy_t::nesledovat ? O_NOFOLLOW : 0);
+    const int fd = ::open(QFile::encodeName(cesta).constData(), priznaky);
+    if (fd < 0) {
+        nastav(duvod, errno == ELOOP ? QStringLiteral("a link, which is not followed") : chyba_systemu(errno));
+        return -1;
+    }
+    struct stat st {
+    };
+    QString proc;
+    if (::fstat(fd, &st) != 0)
+        proc = chyba_systemu(errno);
+    else if (!S_ISREG(st.st_mode))
+        proc = QStringLiteral("not a regular file");
+    else if (st.st_size > nejvetsi_soubor)
+        proc = QStringLiteral("larger than %1 bytes").arg(nejvetsi_soubor);
+    if (proc.isEmpty())
+        return fd;
+    ::close(fd);
+    nastav(duvod, proc);
+    errno = EINVAL; // present, but not to be read
+    return -1;
+}
+
+precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy)
+{
+    precteny_soubor_t v;
+    const int fd = otevri_pro_cteni(cesta, odkazy, &v.duvod);
+    if (fd < 0) {
+        v.stav = errno == ENOENT ? precteny_soubor_t::stav_t::chybi : precteny_soubor_t::stav_t::necitelny;
+        return v;
+    }
+    // A file that grows while it is read still ends at the limit.
+    char blok[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, blok, sizeof blok);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            v.duvod = chyba_systemu(errno);
+            break;
+        }
+        if (n == 0) {
+            v.stav = precteny_soubor_t::stav_t::precten;
+            break;
+        }
+        v.bajty.append(blok, n);
+        if (v.bajty.size() > nejvetsi_soubor) {
+            v.duvod = QStringLiteral("larger than %1 bytes").arg(nejvetsi_soubor);
+            break;
+        }
+    }
+    ::close(fd);
+    if (v.stav != precteny_soubor_t::stav_t::precten) {
+        v.stav = precteny_soubor_t::stav_t::necitelny;
+        v.bajty.clear();
+    }
+    return v;
+}
+
+bool zapis_cely_soubor(const QString &cesta, const QByteArray &bajty, QString *duvod)
+{
+    const QFileInfo info(cesta);
+    int fd = -1;
+    QByteArray docasny;
+    for (int pokus = 0; fd < 0 && pokus < 100; ++pokus) {
+        docasny =
+            QFile::encodeName(spoj_cestu(info.path(), QLatin1Char('.') + info.fileName() + QLatin1Char('.') +
+                                                          QString::number(QRandomGenerator::global()->generate(), 36)));
+        fd = ::open(docasny.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        nastav(duvod, chyba_systemu(errno));
+        return false;
+    }
+    // Unbuffered, and synced before the rename: a full disk shows here, never after.
+    bool ok = zapis_vse(fd, bajty) && ::fdatasync(fd) == 0;
+    int cislo = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        cislo = errno;
+    }
+    if (ok && ::rename(docasny.constData(), QFile::encodeName(cesta).constData()) != 0) {
+        ok = false;
+        cislo = errno;
+    }
+    if (!ok) {
+        ::unlink(docasny.constData());
+        nastav(duvod, chyba_systemu(cislo));
+    }
+    return ok;
+}
+
+QList<QByteArray> rozdel_radky(const QByteArray &obsah)
+{
     QList<QByteArray> radky;
     qsizetype zacatek = 0;
     while (zacatek < obsah.size()) {
@@ -74,6 +197,14 @@ std::optional<QList<QByteArray>> nacti_radky_bajtu(const QString &cesta)
         zacatek = konec + 1;
     }
     return radky;
+}
+
+std::optional<QList<QByteArray>> nacti_radky_bajtu(const QString &cesta)
+{
+    const precteny_soubor_t soubor = precti_soubor(cesta);
+    if (soubor.stav != precteny_soubor_t::stav_t::precten)
+        return std::nullopt;
+    return rozdel_radky(soubor.bajty);
 }
 
 std::optional<QStringList> nacti_radky_cp1250(const QString &cesta)

@@ -10,7 +10,8 @@
 
 const QString hlaska_malo_radku = QStringLiteral("Neni dostatecny pocet radku v DATu pro zvolene mnozstvi ukolu!");
 
-namespace {
+namespace
+{
 
 void vyber_souvisly_text(losovani_t &stav, nahoda_t &generator)
 {
@@ -64,6 +65,25 @@ void vyber_nahodne(losovani_t &stav, nahoda_t &generator)
 
 } // namespace
 
+std::optional<QString> proc_vynechat(const QString &radek)
+{
+    const qsizetype hvezdicka = radek.indexOf(QLatin1Char('*'));
+    if (hvezdicka < 0 || hvezdicka + 1 >= radek.size() || !radek[hvezdicka + 1].isDigit())
+        return QStringLiteral("no \"*\" followed by the sentence number");
+    for (const QChar c : radek)
+        if (c.unicode() < 32 || c.unicode() == 127)
+            return QStringLiteral("a control character (code %1)").arg(c.unicode());
+    QString veta;
+    for (const cast_vety_t &c : rozloz_vetu(text_vety(radek)))
+        veta += c.druh == cast_vety_t::druh_t::znak      ? QString(c.znak)
+                : c.druh == cast_vety_t::druh_t::polozka ? c.polozka.a
+                                                         : QStringLiteral(" ");
+    for (const QString &slovo : veta.split(QLatin1Char(' ')))
+        if (slovo.size() > nejdelsi_slovo)
+            return QStringLiteral("a word of %1 characters, longer than a line").arg(slovo.size());
+    return std::nullopt;
+}
+
 int pocet_textu(const QStringList &radky_sekce)
 {
     if (radky_sekce.isEmpty())
@@ -74,7 +94,10 @@ int pocet_textu(const QStringList &radky_sekce)
 vysledek_losovani_t vylosuj(losovani_t &stav, const QStringList &radky, bool souvisly_text, nahoda_t &generator)
 {
     stav.souvisly_text = souvisly_text;
-    stav.radky_sekce = radky;
+    stav.radky_sekce.clear();
+    for (const QString &radek : radky)
+        if (!proc_vynechat(radek))
+            stav.radky_sekce.append(radek);
     if (stav.radky_sekce.size() < stav.pocet_uloh)
         return vysledek_losovani_t::malo_radku;
     if (stav.souvisly_text)

@@ -232,6 +232,8 @@ void main_frm::pokracuj_cmd_Click()
     zvuk_kliku();
     if (spolecny_stav.vsetko_skontrolovane) {
         casovac_animace_->stop();
+        // Keeping the result may wait a moment for another pupil's lock.
+        ukaz_presypaci_hodiny();
         if (hostitel *okno = hostitel::instance())
             okno->ukaz(obrazovka_id::frm_tabulka, hostitel::potom_t::uvolni);
         return;

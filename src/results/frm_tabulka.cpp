@@ -47,13 +47,14 @@ QString vejde_se(const QLabel &l, const QString &text)
 
 } // namespace
 
-frm_tabulka::frm_tabulka(QWidget *rodic) : obrazovka(rodic)
+// The result is kept before any picture is read: a broken media folder ends the program,
+// but never loses a finished exercise.
+frm_tabulka::frm_tabulka(QWidget *rodic) : obrazovka(rodic), navsteva_(zpracuj_vysledky(spolecny_stav))
 {
     nastav_obraz(bitmapa(QStringLiteral("GRAFIKA/TABS/BCKG.BMP")));
     zpet_hover_ = bitmapa(QStringLiteral("GRAFIKA/MZPETH.BMP"));
     zpet_normalni_ = bitmapa(QStringLiteral("GRAFIKA/MZPET.BMP"));
     nakresli_zahlavi();
-    navsteva_ = zpracuj_vysledky(spolecny_stav);
     priprav_radky();
     aktivni_plocha *zpet = pridej_plochu(gt::zpet);
     zpet->nastav_zvyrazneni(false);

@@ -51,9 +51,9 @@ private:
     void najeti_na_zpet();
     void klik_na_zpet();
 
+    navsteva_vysledku_t navsteva_;
     QImage zpet_normalni_;
     QImage zpet_hover_;
-    navsteva_vysledku_t navsteva_;
     bool hlaseno_ = false;
     std::array<rodina_prvku<QLabel>, pocet_sloupcu> sloupce_;
 };

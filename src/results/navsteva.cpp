@@ -22,7 +22,11 @@ std::optional<QString> hlaseni_o_ulozeni(const navsteva_vysledku_t &navsteva)
     if (navsteva.ulozeni_tabulky == ulozeni_tabulky_t::nelze_zapsat)
         vety.append(QStringLiteral("Výsledok sa nepodarilo zapísať do tabuľky najlepších výsledkov (TAB.DAT)."));
     if (navsteva.ulozeni_tabulky == ulozeni_tabulky_t::poskozena)
-        vety.append(QStringLiteral("Tabuľka najlepších výsledkov (TAB.DAT) je poškodená, program ju preto nemení."));
+        vety.append(QStringLiteral("Časť tabuľky najlepších výsledkov (TAB.DAT) pre toto cvičenie je poškodená, "
+                                   "program ju preto nemení."));
+    if (navsteva.ulozeni_tabulky == ulozeni_tabulky_t::necitelna)
+        vety.append(QStringLiteral("Tabuľku najlepších výsledkov (TAB.DAT) nemožno prečítať, výsledok sa do nej "
+                                   "preto nezapísal."));
     if (vety.isEmpty())
         return std::nullopt;
     vety.append(QStringLiteral("Povedz to, prosím, učiteľovi."));

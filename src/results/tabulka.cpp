@@ -1,13 +1,10 @@
 #include "results/tabulka.h"
 
 #include "common/druhy.h"
+#include "common/jmeno.h"
 #include "common/soubory.h"
 #include "results/cisla.h"
-#include "common/jmeno.h"
 #include "results/zamek.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
 
 namespace
 {
@@ -59,6 +56,24 @@ tabulka_t zachran_sekci(const tabulka_t &poskozena, const QString &hlavicka)
     return sekce;
 }
 
+// Each line's own end as it stands in the file: CR LF, LF, or none for a last line.
+void rozdel_konce(const QByteArray &obsah, tabulka_t &tabulka)
+{
+    tabulka.konce_radku.clear();
+    tabulka.konce_radku.reserve(tabulka.radky_tabulky.size());
+    qsizetype zacatek = 0;
+    for (qsizetype i = 0; i < tabulka.radky_tabulky.size(); ++i) {
+        const qsizetype konec = obsah.indexOf('\n', zacatek);
+        if (konec < 0) {
+            tabulka.konce_radku.append(QByteArray());
+            break;
+        }
+        tabulka.konce_radku.append(konec > zacatek && obsah[konec - 1] == '\r' ? QByteArrayLiteral("\r\n")
+                                                                               : QByteArrayLiteral("\n"));
+        zacatek = konec + 1;
+    }
+}
+
 } // namespace
 
 QString hlavicka_sekce(int rocnik, int tema, const QString &druh_ulohy)
@@ -100,6 +115,16 @@ qsizetype tabulka_t::pridej_sekci(const QString &hlavicka)
     return h;
 }
 
+bool je_sekce_cela(const QList<QByteArray> &radky, qsizetype h)
+{
+    if (h < 0 || h + radku_sekce >= radky.size())
+        return false;
+    for (qsizetype k = 1; k <= radku_sekce; ++k)
+        if (!je_radek(radky[h + k]))
+            return false;
+    return true;
+}
+
 bool je_tabulka_v_poradku(const QList<QByteArray> &radky)
 {
     qsizetype i = 0;
@@ -130,6 +155,10 @@ qsizetype setrid_tabulku(tabulka_t &tabulka, qsizetype h, const radek_tabulky_t 
             continue;
         tabulka.radky_tabulky.remove(h + radku_sekce);
         tabulka.radky_tabulky.insert(j, do_cp1250(sestav_radek(vysledek)));
+        if (tabulka.konce_radku.size() > h + radku_sekce) {
+            tabulka.konce_radku.remove(h + radku_sekce);
+            tabulka.konce_radku.insert(j, QByteArrayLiteral("\r\n"));
+        }
         tabulka.novy_radek = j;
         return j;
     }
@@ -143,16 +172,12 @@ bool uloz_tabulku(const QString &cesta, const tabulka_t &tabulka)
     for (const QByteArray &radek : tabulka.radky_tabulky)
         delka += radek.size() + 2;
     obsah.reserve(delka);
-    for (const QByteArray &radek : tabulka.radky_tabulky)
-        obsah += radek + "\r\n";
-    QSaveFile soubor(cesta);
-    if (!soubor.open(QIODevice::WriteOnly))
-        return false;
-    if (soubor.write(obsah) != obsah.size()) {
-        soubor.cancelWriting();
-        return false;
+    const auto &konce = tabulka.konce_radku;
+    for (qsizetype i = 0; i < tabulka.radky_tabulky.size(); ++i) {
+        obsah += tabulka.radky_tabulky[i];
+        obsah += i < konce.size() && !konce[i].isEmpty() ? konce[i] : QByteArrayLiteral("\r\n");
     }
-    return soubor.commit();
+    return zapis_cely_soubor(cesta, obsah);
 }
 
 zobrazeni_tabulky_t vykresli_tabulku(const tabulka_t &tabulka, qsizetype h, bool zvyraznit)
@@ -179,29 +204,29 @@ vysledek_tabulky_t nacti_tabulku(const spolecny_stav_t &stav, int znamka)
     const bool zamceno = hotovo && zamek.zamkni();
 
     tabulka_t tabulka;
-    bool v_poradku = true;
-    if (QFileInfo::exists(cesta)) {
-        const auto radky = nacti_radky_bajtu(cesta);
-        v_poradku = radky && je_tabulka_v_poradku(*radky);
-        if (radky)
-            tabulka.radky_tabulky = *radky;
-        if (!v_poradku)
-            tabulka = zachran_sekci(tabulka, hlavicka);
-    }
-
+    const precteny_soubor_t soubor = precti_soubor(cesta);
+    const bool citelna = soubor.stav != precteny_soubor_t::stav_t::necitelny;
+    tabulka.radky_tabulky = rozdel_radky(soubor.bajty);
+    rozdel_konce(soubor.bajty, tabulka);
     qsizetype h = tabulka.najdi_sekci(hlavicka);
+    // Only the exercise's own section must be whole; a damaged one elsewhere stays as it is.
+    const bool v_poradku = citelna && (h < 0 || je_sekce_cela(tabulka.radky_tabulky, h));
+    if (!v_poradku) {
+        tabulka = zachran_sekci(tabulka, hlavicka);
+        h = tabulka.najdi_sekci(hlavicka);
+    }
     const bool nova_sekce = h < 0;
     if (nova_sekce)
         h = tabulka.pridej_sekci(hlavicka);
+    const ulozeni_tabulky_t chyba = citelna ? ulozeni_tabulky_t::poskozena : ulozeni_tabulky_t::necitelna;
     if (!hotovo)
-        return {vykresli_tabulku(tabulka, h, false),
-                v_poradku ? ulozeni_tabulky_t::nezmenena : ulozeni_tabulky_t::poskozena};
+        return {vykresli_tabulku(tabulka, h, false), v_poradku ? ulozeni_tabulky_t::nezmenena : chyba};
 
     const radek_tabulky_t vysledek{stav.jmeno_zaka, stav.pocet_spravne, stav.pocet_spatne, znamka};
     const bool zmena = setrid_tabulku(tabulka, h, vysledek) >= 0 || nova_sekce;
     vysledek_tabulky_t vysledek_tabulky{vykresli_tabulku(tabulka, h, true), ulozeni_tabulky_t::nezmenena};
     if (!v_poradku)
-        vysledek_tabulky.ulozeni = ulozeni_tabulky_t::poskozena;
+        vysledek_tabulky.ulozeni = chyba;
     else if (!zmena)
         vysledek_tabulky.ulozeni = ulozeni_tabulky_t::nezmenena;
     else if (!zamceno || !uloz_tabulku(cesta, tabulka))

@@ -30,11 +30,13 @@ QString sestav_radek(const radek_tabulky_t &radek);
 // Split at the first three "|"; empty when there are fewer.
 std::optional<radek_tabulky_t> rozeber_radek(const QString &text);
 
-// The table file in memory. Lines are kept as read, so that every line this program does
-// not change goes back to the file byte for byte.
+// The table file in memory. Lines are kept as read, with their own line ends, so that
+// every line this program does not change (a damaged section of another topic included)
+// goes back to the file byte for byte.
 struct tabulka_t {
     QList<QByteArray> radky_tabulky;
-    qsizetype novy_radek = -1; // index in radky_tabulky of the row with the new result
+    qsizetype novy_radek = -1;     // index in radky_tabulky of the row with the new result
+    QList<QByteArray> konce_radku; // per line as read; a line without one ends in CR LF
 
     // Index of the header line, or -1.
     qsizetype najdi_sekci(const QString &hlavicka) const;
@@ -42,9 +44,11 @@ struct tabulka_t {
     qsizetype pridej_sekci(const QString &hlavicka);
 };
 
-// Every header is followed by ten rows with at least three "|" each. A table that fails
-// this must never be written back.
+// Every header is followed by ten rows with at least three "|" each.
 bool je_tabulka_v_poradku(const QList<QByteArray> &radky);
+// The same for the one section whose header is at h. A section that fails this is never
+// written over; the rest of the table still takes results.
+bool je_sekce_cela(const QList<QByteArray> &radky, qsizetype h);
 
 // Places the result among the ten rows after the header h: at the first row with a
 // smaller share or with both counts 0, moving the rest down and dropping the tenth.
@@ -52,7 +56,8 @@ bool je_tabulka_v_poradku(const QList<QByteArray> &radky);
 // there is no whole section at h.
 qsizetype setrid_tabulku(tabulka_t &tabulka, qsizetype h, const radek_tabulky_t &vysledek);
 
-// Writes the lines with CR LF through a temporary file renamed over the old one.
+// Writes the lines, each with its own line end, whole through a temporary file renamed
+// over the old name (zapis_cely_soubor).
 bool uloz_tabulku(const QString &cesta, const tabulka_t &tabulka);
 
 // One row of the results screen.
@@ -71,7 +76,8 @@ zobrazeni_tabulky_t vykresli_tabulku(const tabulka_t &tabulka, qsizetype h, bool
 enum class ulozeni_tabulky_t {
     ulozena,      // the finished exercise's result (or its new section) is in the file
     nezmenena,    // nothing to write: unfinished, or a result below the ten best
-    poskozena,    // the file cannot be read or is not a table; left as it was
+    poskozena,    // the exercise's section is damaged; the file is left as it was
+    necitelna,    // the file cannot be read (permissions, not a regular file, too large)
     nelze_zapsat, // locking or writing failed; the file is as it was
 };
 

@@ -3,17 +3,22 @@
 #include "common/stav.h"
 #include "shell/platforma.h"
 
+#include "common/soubory.h"
+
+#include <QDebug>
 #include <QFile>
-#include <QFileInfo>
+#include <QImageReader>
 #include <QtEndian>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
 #endif
 
-namespace hlasky {
+namespace hlasky
+{
 const QString chyba_cd = QStringLiteral(
     "Uistite sa, že CD-ROM nosič s aplikáciou je vložený v CD mechanike a že disk nie je zašpinený či fyzicky "
     "poškodený. V ostatných prípadoch kontaktujte horúcu linku vydavateľa.");
@@ -21,8 +26,8 @@ const QString chybi_soubory = QStringLiteral(
     "Nemožno načítať niektoré súbory nutné na spustenie aplikácie. Uistite sa, že neboli poškodené inštalované "
     "súbory aplikácie. Pokiaľ áno, preinštalujte aplikáciu. V ostatných prípadoch kontaktujte horúcu linku "
     "vydavateľa.");
-const QString male_fonty = QStringLiteral(
-    "Pre správnu prevádzku aplikácie Ortanel-Verbano 1 je nutné používať režim malých fontov (písmen).");
+const QString male_fonty =
+    QStringLiteral("Pre správnu prevádzku aplikácie Ortanel-Verbano 1 je nutné používať režim malých fontov (písmen).");
 const QString nelze_prepnout = QStringLiteral(
     "Grafická karta nepodporuje okamžité prepnutie rozlíšenia obrazovky. Aplikácia preto nepobeží cez celú "
     "obrazovku.");
@@ -31,7 +36,8 @@ const QString nelze_obnovit =
 const QString otazka_konec = QStringLiteral("Naozaj chceš ukončiť tento program?");
 } // namespace hlasky
 
-namespace {
+namespace
+{
 
 quint32 cti32(const char *p) { return qFromLittleEndian<quint32>(p); }
 quint16 cti16(const char *p) { return qFromLittleEndian<quint16>(p); }
@@ -113,33 +119,67 @@ std::optional<QImage> rychly_bmp(const QByteArray &bajty)
     return obrazek;
 }
 
-std::optional<QByteArray> nacti_bajty(const QString &cesta)
+// Why the last picture could not be read, for the message on standard error.
+QString &posledni_chyba()
 {
-    QFile soubor(cesta);
-    if (!soubor.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bajty = soubor.readAll();
-    if (soubor.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bajty;
+    static QString chyba;
+    return chyba;
 }
+
+// The file opened as otevri_pro_cteni allows; false (reported) when it may not be read.
+bool otevri(QFile &soubor, const QString &cesta)
+{
+    const int fd = otevri_pro_cteni(cesta, odkazy_t::sledovat, &posledni_chyba());
+    if (fd >= 0 && soubor.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    if (fd >= 0)
+        ::close(fd);
+    hlas_chybu_souboru(cesta, posledni_chyba());
+    return false;
+}
+
+const QString neni_obrazek = QStringLiteral("not a picture the program can read");
 
 } // namespace
 
 std::optional<QImage> nacti_obrazek_souboru(const QString &cesta)
 {
     // Decoded straight from the page cache: no copy of the file, and no fresh memory to
-    // fault in for one.
-    QFile soubor(cesta);
-    if (soubor.open(QIODevice::ReadOnly) && soubor.size() > 0) {
-        if (uchar *mapa = soubor.map(0, soubor.size())) {
-            auto obrazek = dekoduj_obrazek(QByteArray::fromRawData(reinterpret_cast<const char *>(mapa), soubor.size()));
-            soubor.unmap(mapa);
-            return obrazek;
-        }
+    // fault in for one. Only a regular file of sane size is opened, and never waited for.
+    QFile soubor;
+    if (!otevri(soubor, cesta))
+        return std::nullopt;
+    std::optional<QImage> obrazek;
+    if (uchar *mapa = soubor.size() > 0 ? soubor.map(0, soubor.size()) : nullptr) {
+        obrazek = dekoduj_obrazek(QByteArray::fromRawData(reinterpret_cast<const char *>(mapa), soubor.size()));
+        soubor.unmap(mapa);
+    } else {
+        obrazek = dekoduj_obrazek(soubor.readAll());
     }
-    const auto bajty = nacti_bajty(cesta);
-    return bajty ? dekoduj_obrazek(*bajty) : std::nullopt;
+    if (!obrazek)
+        hlas_chybu_souboru(cesta, neni_obrazek);
+    return obrazek;
+}
+
+bool je_citelny_obrazek(const QString &cesta)
+{
+    QFile soubor;
+    if (!otevri(soubor, cesta))
+        return false;
+    // The header tells the size; a bitmap's rows must also be all there.
+    const QByteArray hlavicka = soubor.peek(54);
+    QImageReader ctenar(&soubor);
+    const QSize velikost = ctenar.size();
+    bool ok = velikost.isValid() && !velikost.isEmpty();
+    if (ok && hlavicka.startsWith("BM") && hlavicka.size() >= 54) {
+        const qint64 data = cti32(hlavicka.constData() + 10);
+        const qint64 bitu = cti16(hlavicka.constData() + 28);
+        const qint64 radek = (velikost.width() * bitu + 31) / 32 * 4;
+        ok = cti32(hlavicka.constData() + 30) != 0 || data + radek * velikost.height() <= soubor.size();
+    }
+    if (!ok)
+        hlas_chybu_souboru(cesta, neni_obrazek);
+    return ok;
 }
 
 std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
@@ -160,8 +200,7 @@ bool odlozena_bitmapa::nacti(const QString &relativni)
 {
     obrazek_ = QImage();
     cesta_ = soubor_media(relativni);
-    const QFileInfo soubor(cesta_);
-    return soubor.isFile() && soubor.isReadable() && soubor.size() > 0;
+    return je_citelny_obrazek(cesta_);
 }
 
 const QImage &odlozena_bitmapa::obrazek() const
@@ -182,6 +221,11 @@ QImage bitmapa(const QString &relativni)
     if (!obrazek)
         chyba_behu();
     return *obrazek;
+}
+
+void hlas_chybu_souboru(const QString &cesta, const QString &duvod)
+{
+    qCritical().noquote().nospace() << "ortanel-verbano2: " << cesta << ": " << duvod;
 }
 
 void chyba_behu()

@@ -8,6 +8,14 @@
 std::optional<QImage> nacti_obrazek_souboru(const QString &cesta);
 std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty);
 
+// Whether the file is a picture the program can read, judged by its header (and for a
+// bitmap, whether all its rows are there) without decoding it.
+bool je_citelny_obrazek(const QString &cesta);
+
+// A file the program cannot go on without could not be read: its path and the reason go to
+// standard error, for whoever looks after the installation.
+void hlas_chybu_souboru(const QString &cesta, const QString &duvod);
+
 // A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP");
 // empty optional when it cannot be read.
 std::optional<QImage> nacti_bitmapu(const QString &relativni);
@@ -20,7 +28,8 @@ QImage bitmapa(const QString &relativni);
 // missing or unreadable file stops it) without spending its time on pictures the first
 // frame does not show. A file that turns out not to be a picture, or is gone by then, ends
 // the program like any unreadable bitmap.
-class odlozena_bitmapa {
+class odlozena_bitmapa
+{
 public:
     bool nacti(const QString &relativni);
     const QImage &obrazek() const;
@@ -31,13 +40,14 @@ private:
 };
 
 // Texts of the messages that end the program when its installation is broken.
-namespace hlasky {
-extern const QString chyba_cd;          // a media file cannot be read
-extern const QString chybi_soubory;     // INI or a data file missing
-extern const QString male_fonty;        // the small-fonts factor
-extern const QString nelze_prepnout;    // full screen refused
-extern const QString nelze_obnovit;     // the display could not be given back
-extern const QString otazka_konec;      // the exit question
+namespace hlasky
+{
+extern const QString chyba_cd;       // a media file cannot be read
+extern const QString chybi_soubory;  // INI or a data file missing
+extern const QString male_fonty;     // the small-fonts factor
+extern const QString nelze_prepnout; // full screen refused
+extern const QString nelze_obnovit;  // the display could not be given back
+extern const QString otazka_konec;   // the exit question
 } // namespace hlasky
 
 // Shows the installation message and ends the program.

@@ -11,10 +11,12 @@
 #include "shell/platforma.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
+namespace
+{
 
 [[noreturn]] void skonci_se_zpravou(const QString &text, const QString &titulek, platforma_t::ikona_t ikona)
 {
@@ -22,8 +24,9 @@ namespace {
     platforma().ukonci(1);
 }
 
-[[noreturn]] void chybi_soubory()
+[[noreturn]] void chybi_soubory(const QString &cesta, const QString &duvod)
 {
+    hlas_chybu_souboru(cesta, duvod);
     skonci_se_zpravou(hlasky::chybi_soubory, QStringLiteral("Chyba"), platforma_t::ikona_t::stop);
 }
 
@@ -33,7 +36,8 @@ void vycentruj(hostitel &okno)
     okno.resize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     const QSize displej = platforma().velikost_displeje();
     if (displej.isValid())
-        okno.move((displej.width() - geometrie::sirka_obrazovky) / 2, (displej.height() - geometrie::vyska_obrazovky) / 2);
+        okno.move((displej.width() - geometrie::sirka_obrazovky) / 2,
+                  (displej.height() - geometrie::vyska_obrazovky) / 2);
 }
 
 } // namespace
@@ -59,11 +63,12 @@ hl_menu *spust_program(hostitel &okno)
 
     const QString chyba = QStringLiteral("ERROR");
     if (spolecny_stav.adresar_media == chyba || spolecny_stav.adresar_dat == chyba)
-        chybi_soubory();
-    if (!existuje_soubor(soubor_dat(QStringLiteral("ZNAMKY.DAT"))))
-        chybi_soubory();
-    if (!existuje_soubor(soubor_dat(QStringLiteral("VERBANO2.DAT"))))
-        chybi_soubory();
+        chybi_soubory(ini.isEmpty() ? QStringLiteral("ORTANEL.INI") : ini,
+                      QFileInfo::exists(ini) ? QStringLiteral("no CD or HD in section [VBN2]")
+                                             : QStringLiteral("not found"));
+    for (const QString &nazev : {QStringLiteral("ZNAMKY.DAT"), QStringLiteral("VERBANO2.DAT")})
+        if (!existuje_soubor(soubor_dat(nazev)))
+            chybi_soubory(soubor_dat(nazev), QStringLiteral("missing"));
 
     vycentruj(okno);
 

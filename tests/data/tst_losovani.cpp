@@ -90,6 +90,17 @@ private slots:
         QVERIFY(vylosuj_s(20, souvisle_texty(1), true).vybrane_radky.isEmpty());
     }
 
+    // Lines the screen could not show are never drawn, and do not count for the exercise.
+    void necitelne_radky_vynechany()
+    {
+        const QStringList radky = sekce(3) + QStringList{"Bez čísla <a#b>", "Riadok \x01 <a#b>*7", "Bez * čísla <a#b>*",
+                                                         "Slovo " + QString(41, u'a') + " <a#b>*8"};
+        const losovani_t s = vylosuj_s(3, radky);
+        QCOMPARE(s.radky_sekce, sekce(3));
+        QCOMPARE(s.vybrane_radky.size(), 3);
+        QVERIFY(vylosuj_s(4, radky).vybrane_radky.isEmpty());
+    }
+
     // Every line has the same chance: 1 of 10 drawn 20,000 times with a fixed seed.
     void rovnomernost()
     {

@@ -117,6 +117,18 @@ private slots:
         QCOMPARE(scr->popisek(sloupec_t::jmeno, 0)->text(), QStringLiteral("Jana Šťastná"));
     }
 
+    // A missing background ends the program, but only after the result is kept.
+    void bez_pozadi_vysledek_zustane()
+    {
+        const QString pozadi = spoj_cestu(instalace_.media(), QStringLiteral("GRAFIKA/TABS/BCKG.BMP"));
+        QVERIFY(QFile::rename(pozadi, pozadi + "~"));
+        QVERIFY_THROWS_EXCEPTION(konec_programu, otevri(QStringLiteral("Bez Pozadia")));
+        QVERIFY(QFile::rename(pozadi + "~", pozadi));
+        QCOMPARE(obsah(spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT"))),
+                 jako_soubor(sekce(QStringLiteral("[8_3_DJ]"), {QStringLiteral("Bez Pozadia|8|2|2")})));
+        QVERIFY(obsah(spoj_cestu(instalace_.data(), QStringLiteral("VYSLEDKY.DAT"))).contains("Bez Pozadia"));
+    }
+
     // Onto the back button: the hover sound once and the hover look; with a button held
     // nothing changes; onto the background (over the rows too): the normal look.
     void najeti_na_zpet()

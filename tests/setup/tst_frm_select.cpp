@@ -390,6 +390,8 @@ private slots:
         radek("column separator", "|A|B", "/A/B", "AB");
         radek("line breaks become one space", "Ján\r\nNovák\n", "Ján Novák", "Ján Novák ");
         radek("tab and unicode line separator", "Eva\tMária\u2028Kováčová", "Eva Mária Kováčová", "Eva Mária Kováčová");
+        radek("outside Windows-1250", "\u200fŽofia\u200b Łoś 😀Жук", "Žofia Łoś", "Žofia Łoś ");
+        radek("longer than the log keeps", QString(40, u'ô'), QString(40, u'ô'), QString(38, u'ô'));
     }
     // What is stored, and what the name box keeps of the same text typed or pasted.
     void jmeno_k_ulozeni()

@@ -2,6 +2,8 @@
 #include "common/soubory.h"
 #include "data/kontejner.h"
 #include "kompilator.h"
+#include "pomoc/maly_disk.h"
+#include "spolecne.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -94,11 +96,35 @@ private slots:
             {"duplicate", "vety/5_2.txt", "[5_2]\nNa dvore stál veľmi veľký d<u#ú>b.*1\n", "as content/vety/5_2.txt:2"},
             {"mark bands leave a gap", "ZNAMKY.txt", "90|100|1\n0|80|2\n", "no band covers"},
             {"mark band malformed", "ZNAMKY.txt", "90|100\n0|90|2\n", "lower|upper|mark"},
+            {"mark band 1e2", "ZNAMKY.txt", "90|1e2|1\n0|90|2\n", "content/ZNAMKY.txt:1:"},
+            {"mark band inf", "ZNAMKY.txt", "0|inf|2\n", "content/ZNAMKY.txt:1:"},
+            {"sentence starts a section", "vety/5_2.txt", "[5_2]\n[5_1]A<b#c>*1\n", "content/vety/5_2.txt:2:"},
+            {"section key in a sentence", "vety/5_2.txt", "[5_2]\nA<b#c> [5_3 *1\n", "content/vety/5_2.txt:2:"},
+            {"exception starts a section", "vyjimky/5_1.txt", "[5_1]\n[5_2]*1\n", "content/vyjimky/5_1.txt:2:"},
+            {"word longer than a line", "vety/5_2.txt", "[5_2]\nA<b#c>aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa*1\n",
+             "longer than"},
         };
         for (const auto &r : radky)
             QTest::newRow(r.jmeno) << QString::fromUtf8(r.soubor) << QString::fromUtf8(r.text)
                                    << QString::fromUtf8(r.chyba);
     }
+    // A full disk: every data file is written whole or left as it was, and it is reported.
+    void plny_disk()
+    {
+        const maly_disk disk;
+        if (!disk.chyba().isEmpty())
+            QSKIP(qPrintable(disk.chyba()));
+        const QStringList soubory{"VERBANO2.DAT", "VYJIMKY.DAT", "ZNAMKY.DAT"};
+        for (const QString &soubor : soubory)
+            QVERIFY(zapis_cely_soubor(disk.cesta(soubor), "stare"));
+        QVERIFY(disk.zaplni(0));
+        const vysledek_kompilace_t v = kompiluj({dir_->filePath(QStringLiteral("content")), disk.cesta({}), {}, {}});
+        QVERIFY2(v.chyby.join('\n').contains("VERBANO2.DAT: cannot write"), qPrintable(v.chyby.join('\n')));
+        for (const QString &soubor : soubory)
+            QCOMPARE(obsah(disk.cesta(soubor)), QByteArray("stare"));
+        QCOMPARE(QDir(disk.cesta({})).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    }
+
     // A content error is reported with its file and line, and writes nothing.
     void chyby()
     {

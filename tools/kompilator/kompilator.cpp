@@ -4,11 +4,13 @@
 #include "common/katalog.h"
 #include "common/soubory.h"
 #include "data/kontejner.h"
+#include "data/losovani.h"
 #include "data/znacky.h"
+#include "results/cisla.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QRegularExpression>
 #include <QSet>
 #include <cmath>
 
@@ -70,6 +72,12 @@ private:
 
 bool kompilace_t::zkontroluj_znaky(const zdroj_t &z, int cislo, const QString &radek)
 {
+    // The program takes a line that starts with "[" for a section header, and the first
+    // line holding "[" and a section's key anywhere for that section's header.
+    if (radek.contains(QLatin1Char('['))) {
+        chyba(z, cislo, QStringLiteral("a \"[\" would be read as a section header of the data file"));
+        return false;
+    }
     for (const QChar c : radek) {
         if (c.unicode() < 32) {
             chyba(z, cislo, QStringLiteral("a control character (code %1)").arg(c.unicode()));
@@ -129,7 +137,7 @@ void kompilace_t::zpracuj_vety(const QString &klic)
         }
         if (!zkontroluj_znaky(z, cislo_radku, radek))
             continue;
-        if (const auto duvod = chyba_radku(radek)) {
+        if (const auto duvod = chyba_radku(radek) ? chyba_radku(radek) : proc_vynechat(radek)) {
             chyba(z, cislo_radku, *duvod);
             continue;
         }
@@ -239,12 +247,15 @@ void kompilace_t::zpracuj_znamky()
     QList<pasmo_t> pasma;
     for (int i = 0; i < z.radky.size(); ++i) {
         const QStringList pole = z.radky[i].split(QLatin1Char('|'));
-        bool ok1 = false, ok2 = false, ok3 = false;
-        if (pole.size() == 3) {
-            const double od = pole[0].toDouble(&ok1);
-            const double po = pole[1].toDouble(&ok2);
-            const int znamka = pole[2].toInt(&ok3);
-            if (ok1 && ok2 && ok3 && od <= po && znamka >= 1 && znamka <= 5) {
+        // Plain decimals only, read as the program reads them: "1e2" or "inf" would mean
+        // one thing here and another there.
+        static const QRegularExpression desetinne(QStringLiteral("^ *[0-9]+(\\.[0-9]+)? *$"));
+        if (pole.size() == 3 &&
+            std::all_of(pole.begin(), pole.end(), [](const QString &p) { return desetinne.match(p).hasMatch(); })) {
+            const double od = cislo_ze_zacatku(pole[0]);
+            const double po = cislo_ze_zacatku(pole[1]);
+            const double znamka = cislo_ze_zacatku(pole[2]);
+            if (od <= po && znamka >= 1 && znamka <= 5 && znamka == std::round(znamka)) {
                 pasma.append({od, po});
                 znamky_.append(z.radky[i].toLatin1());
                 continue;
@@ -290,20 +301,15 @@ void kompilace_t::proved_korekturu_obsahu()
 
 bool kompilace_t::zapis(const QString &nazev, const QList<QByteArray> &radky)
 {
-    QSaveFile f(spoj_cestu(n_.vystup, nazev));
-    if (!f.open(QIODevice::WriteOnly)) {
-        v_.chyby.append(QStringLiteral("%1: cannot write (%2)").arg(f.fileName(), f.errorString()));
-        return false;
-    }
-    for (const QByteArray &radek : radky) {
-        f.write(radek);
-        f.write("\r\n");
-    }
-    if (!f.commit()) {
-        v_.chyby.append(QStringLiteral("%1: cannot write (%2)").arg(f.fileName(), f.errorString()));
-        return false;
-    }
-    return true;
+    QByteArray obsah;
+    for (const QByteArray &radek : radky)
+        obsah += radek + "\r\n";
+    const QString cesta = spoj_cestu(n_.vystup, nazev);
+    QString duvod;
+    if (zapis_cely_soubor(cesta, obsah, &duvod))
+        return true;
+    v_.chyby.append(QStringLiteral("%1: cannot write (%2)").arg(cesta, duvod));
+    return false;
 }
 
 vysledek_kompilace_t kompilace_t::proved()

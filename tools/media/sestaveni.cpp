@@ -1,10 +1,11 @@
 #include "sestaveni.h"
 
+#include "common/soubory.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 #include <atomic>
 #include <mutex>
@@ -21,11 +22,7 @@ bool zapis(const QString &cesta, const QByteArray &bajty)
 {
     if (!QDir().mkpath(QFileInfo(cesta).path()))
         return false;
-    QSaveFile f(cesta);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(bajty);
-    return f.commit();
+    return zapis_cely_soubor(cesta, bajty);
 }
 } // namespace
 
