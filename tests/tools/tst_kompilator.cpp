@@ -118,7 +118,7 @@ private slots:
         for (const QString &soubor : soubory)
             QVERIFY(zapis_cely_soubor(disk.cesta(soubor), "stare"));
         QVERIFY(disk.zaplni(0));
-        const vysledek_kompilace_t v = kompiluj({dir_->filePath(QStringLiteral("content")), disk.cesta({}), {}, {}});
+        const vysledek_kompilace_t v = kompiluj({dir_->filePath(QStringLiteral("content")), disk.cesta({}), {}, {}, {}});
         QVERIFY2(v.chyby.join('\n').contains("VERBANO2.DAT: cannot write"), qPrintable(v.chyby.join('\n')));
         for (const QString &soubor : soubory)
             QCOMPARE(obsah(disk.cesta(soubor)), QByteArray("stare"));
