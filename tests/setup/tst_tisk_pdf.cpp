@@ -491,6 +491,15 @@ private slots:
             }
         }
         QVERIFY(QString::fromUtf8(spust("pdfinfo", {pdf})).contains(QRegularExpression("Pages: +3\n")));
+        // The command line prints to the queue by its name just as well.
+        QCOMPARE(QProcess::execute(ORTANEL_BUILD_DIR "/ortanel-verbano2", {"--pracovny-list", "7_3", "--druh", "oprava",
+                                                                           "--pocet", "5", "--tlaciaren", fronta_}),
+                 0);
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return QDir(cups("spool")).entryList({"d*"}).size() == 2 && lp("lpstat", {"-o", fronta_}).isEmpty();
+            },
+            60000));
     }
 };
 
