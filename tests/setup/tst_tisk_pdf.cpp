@@ -152,6 +152,7 @@ class tst_tisk_pdf : public QObject
                                       "DefaultAuthType None\n<Location />\nAllow all\n</Location>\n");
         zapis(cups("cups-files.conf"), "ServerRoot %1\nRequestRoot %1/spool\nTempDir %1/spool/tmp\n"
                                        "CacheDir %1/cache\nStateDir %1/state\nErrorLog %1/log/error_log\n"
+                                       "AccessLog %1/log/access_log\nPageLog %1/log/page_log\n"
                                        "User lp\nGroup lp\nSystemGroup root\n");
         cupsd_.start("/usr/sbin/cupsd", {"-f", "-c", cups("cupsd.conf"), "-s", cups("cups-files.conf")});
         if (!QTest::qWaitFor([&] { return lp("lpstat", {"-r"}).contains("scheduler is running"); }, 10000))
