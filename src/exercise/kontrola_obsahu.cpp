@@ -1,5 +1,6 @@
 #include "exercise/kontrola_obsahu.h"
 
+#include "common/geometrie.h"
 #include "common/nahoda.h"
 #include "data/znacky.h"
 #include "exercise/normalizace.h"
@@ -10,6 +11,8 @@ namespace
 {
 
 constexpr int nejvic_radku = 3;
+// The result marks stand right of the text limit; nothing of a sentence may reach past it.
+constexpr int sloupec_znacek = geometrie::cviceni::prava_mez;
 // Beyond this many combinations of planted forms only the widest forms are tried.
 constexpr int nejvic_kombinaci = 256;
 
@@ -73,6 +76,29 @@ int nejvic_radku_opravy(const QString &radek)
     return nejvic;
 }
 
+// The right edge of what the page draws for its sentences: the text as drawn (a space
+// ending a line is not seen) and every input element, as wide as it is made.
+int prava_hrana(const stranka_t &stranka)
+{
+    int hrana = 0;
+    const auto rozsir = [&hrana](const QRect &r) { hrana = std::max(hrana, r.x() + r.width()); };
+    for (const kresba_t &k : stranka.kresby) {
+        if (k.druh != kresba_t::druh_t::text)
+            continue;
+        QString text = k.text;
+        while (text.endsWith(u' '))
+            text.chop(1);
+        rozsir(QRect(k.poloha, QSize(sirka()(text, k.body), 1)));
+    }
+    for (const vyber_txt_t &e : stranka.vyber_txt)
+        rozsir(e.obdelnik);
+    for (const dopln_box_t &e : stranka.dopln_box)
+        rozsir(e.obdelnik);
+    for (const dopln_box_viceradkovy_t &e : stranka.dopln_box_viceradkovy)
+        rozsir(e.obdelnik);
+    return hrana;
+}
+
 // A typed sentence is always normalised, so an expected sentence outside the house style
 // could never be matched in a dictation or a correction.
 void zkontroluj_styl_vety(const QString &radek, QStringList &duvody)
@@ -106,6 +132,12 @@ QStringList duvody_odmitnuti_vety(const QString &radek)
                               .arg(radku)
                               .arg(klicove_slovo(druh))
                               .arg(nejvic_radku));
+        if (const int hrana = prava_hrana(stranka); hrana > sloupec_znacek)
+            duvody.append(QStringLiteral("the sentence reaches x %1 on the exercise page as %2, into the result "
+                                         "marks' column (text and boxes must end by x %3): reword it")
+                              .arg(hrana)
+                              .arg(klicove_slovo(druh))
+                              .arg(sloupec_znacek));
         if ((druh == druh_t::vyberovka || druh == druh_t::doplnovacka) && stranka.pocet_prvku() == 0)
             duvody.append(
                 QStringLiteral("the sentence gets no input element as %1: it needs an item").arg(klicove_slovo(druh)));

@@ -7,7 +7,8 @@
 // rejects a sentence or an exception with these reasons.
 
 // A sentence must fit its box in at most three lines in every kind (a correction in
-// whatever forms are planted), a choice or gap sentence needs an input element, and its
+// whatever forms are planted), end by the text limit as drawn, boxes included (so that no
+// result mark covers it), a choice or gap sentence needs an input element, and its
 // correct sentences must be in the house style that typed sentences are normalised to.
 QStringList duvody_odmitnuti_vety(const QString &radek);
 
