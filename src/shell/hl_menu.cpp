@@ -108,6 +108,8 @@ void hl_menu::aktivace()
     // Events run inside this handler: the screen may be gone when they return.
     QPointer<hl_menu> ja(this);
     obnov_ukazatel();
+    // The topic clicked on the way to the set-up screen kept its hover look.
+    smaz_prave_aktivni();
     QCoreApplication::processEvents();
     if (!ja)
         return;

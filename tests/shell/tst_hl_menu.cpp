@@ -273,7 +273,7 @@ private slots:
         QTest::newRow("5. ročník, topic 9") << 0 << 8;
     }
     // The choice is stored and the set-up screen shown, with the hourglass until its
-    // activation; coming back, the menu is usable at once.
+    // activation; coming back, the menu is usable at once and the topic plain again.
     void klik_na_tema()
     {
         QFETCH(int, g);
@@ -297,6 +297,7 @@ private slots:
         QTRY_COMPARE(ploch(), 6);
         QVERIFY(t.elapsed() < 1000);
         QVERIFY(menu_->isVisible() && !okno_->najdi(obrazovka_id::frm_select));
+        QVERIFY(pixel(tema(i)) == tema_barva(g + 1, i + 1, false) && !menu_->tlacitko_tematu(i)->zvyraznena());
     }
 
     void konec_data()
