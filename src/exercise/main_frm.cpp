@@ -86,6 +86,7 @@ main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
         plocha(0)->setEnabled(false);
         plocha(1)->setEnabled(false);
     }
+    spolecny_stav.pocet_vet_cviceni = stav_.losovani.pocet_uloh;
     if (spolecny_stav.napoveda_na_zaciatku && !zdroj_->isVisible())
         ukaz_napovedu();
     else

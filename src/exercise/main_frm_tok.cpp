@@ -5,6 +5,7 @@
 #include "exercise/main_frm.h"
 #include "exercise/obrazky_cviceni.h"
 #include "exercise/odhaleni.h"
+#include "exercise/seznam_vyberu.h"
 #include "shell/cekej.h"
 #include "shell/hostitel.h"
 #include "shell/ukazatel.h"
@@ -96,7 +97,7 @@ QStringList main_frm::odpovedi() const
     QStringList vysledek;
     for (int i = 1; i <= stranka_.pocet_prvku(); ++i) {
         switch (stav_.druh) {
-        case druh_t::vyberovka: vysledek.append(vyber_txt(i) ? vyber_txt(i)->text() : QString()); break;
+        case druh_t::vyberovka: vysledek.append(vyber_txt(i) ? vyber_txt(i)->odpoved() : odpoved_bez_volby); break;
         case druh_t::doplnovacka: vysledek.append(dopln_box(i) ? dopln_box(i)->text() : QString()); break;
         case druh_t::diktat:
         case druh_t::oprava:
@@ -109,9 +110,16 @@ QStringList main_frm::odpovedi() const
 
 void main_frm::zakaz_vstupy()
 {
+    // Taken away first: a box losing its focus would hand it to the next box still open.
+    if (QWidget *fokus = window()->focusWidget(); fokus && isAncestorOf(fokus))
+        fokus->clearFocus();
     for (int j = stav_.dalsi_prvek - 1; j >= 1; --j) {
-        for (QWidget *prvek : {static_cast<QWidget *>(dopln_box(j)), static_cast<QWidget *>(dopln_box_viceradkovy(j)),
-                               static_cast<QWidget *>(vyber_txt(j)), static_cast<QWidget *>(vyber_lst(j))})
+        if (box_mezery *box = dopln_box(j))
+            box->setReadOnly(true); // a disabled line edit would still draw its caret
+        if (box_vety *box = dopln_box_viceradkovy(j))
+            box->zamkni();
+        for (QWidget *prvek : {static_cast<QWidget *>(dopln_box(j)), static_cast<QWidget *>(vyber_txt(j)),
+                               static_cast<QWidget *>(vyber_lst(j))})
             if (prvek)
                 prvek->setEnabled(false);
     }
@@ -206,7 +214,14 @@ void main_frm::odhal_pokracuj()
 {
     const QImage lice = obrazky_.value(obrazky_cviceni::pokracuj);
     const int vyska = lice.height();
-    pokracuj_cmd_->setGeometry(QRect(g::pokracuj, lice.size()));
+    const QRect misto(g::pokracuj, lice.size());
+    pokracuj_cmd_->setGeometry(misto);
+    // Above the page's elements, so that it takes clicks over its whole face; a sentence
+    // box reaching down into it ends above it and scrolls to its last line.
+    pokracuj_cmd_->raise();
+    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j)
+        if (box_vety *box = dopln_box_viceradkovy(j); box && box->geometry().intersects(misto))
+            box->resize(box->width(), misto.top() - box->y());
     casovac_animace_->setProperty("snimek", 1);
     casovac_animace_->start();
     QPointer<main_frm> ja(this);

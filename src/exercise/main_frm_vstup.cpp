@@ -61,7 +61,7 @@ void main_frm::klik_na_vyber(int i)
     const vyber_txt_t &model = stranka_.vyber_txt[i - 1];
     QList<int> sirky;
     for (const QString &polozka : model.vyber_lst)
-        sirky.append(sirka_textu()(polozka, model.body));
+        sirky.append(sirka_textu()(text_polozky_seznamu(polozka), model.body));
     seznam->setGeometry(umisti_seznam(popisek->geometry(), seznam->height(), sirky));
     seznam->show();
     seznam->raise();
@@ -73,7 +73,7 @@ void main_frm::vyber_polozku(int i, int radek)
     popisek_vyberu *popisek = vyber_txt(i);
     if (!seznam || !popisek || radek < 0 || radek >= seznam->count())
         return;
-    popisek->setText(seznam->item(radek)->text());
+    popisek->zvol(seznam->tvar(radek));
     seznam->hide();
 }
 

@@ -124,7 +124,8 @@ void box_mezery::mouseMoveEvent(QMouseEvent *udalost)
 box_vety::box_vety(QWidget *rodic) : QPlainTextEdit(rodic)
 {
     setFrameStyle(QFrame::NoFrame);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A pupil may type more lines than the box shows: none may slip out of reach.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setTabChangesFocus(true);
@@ -138,6 +139,14 @@ void box_vety::nastav_format(const format_viceradkoveho_boxu_t &format)
     setFont(format.pismo);
     setWordWrapMode(format.zalamovani);
     document()->setDocumentMargin(format.okraj_dokumentu);
+}
+
+void box_vety::zamkni()
+{
+    setReadOnly(true);
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setFocusPolicy(Qt::NoFocus);
+    clearFocus();
 }
 
 void box_vety::keyPressEvent(QKeyEvent *udalost)
@@ -154,7 +163,7 @@ void box_vety::keyReleaseEvent(QKeyEvent *udalost)
 {
     if (je_f5(udalost))
         emit f5();
-    if (je_uvozovka(udalost)) {
+    if (je_uvozovka(udalost) && !isReadOnly()) {
         QTextCursor kurzor = textCursor();
         const bool vyber = kurzor.hasSelection();
         const int p = vyber ? kurzor.selectionStart() : kurzor.position();
@@ -191,11 +200,30 @@ void box_vety::insertFromMimeData(const QMimeData *zdroj)
 
 popisek_vyberu::popisek_vyberu(QWidget *rodic) : QLabel(rodic) {}
 
+void popisek_vyberu::zvol(const QString &tvar)
+{
+    volba_ = tvar;
+    setText(tvar);
+    update();
+}
+
+QString popisek_vyberu::odpoved() const { return volba_.value_or(odpoved_bez_volby); }
+
 void popisek_vyberu::paintEvent(QPaintEvent *udalost)
 {
     {
         QPainter p(this);
         p.fillRect(rect(), palette().color(QPalette::Window));
+        if (!volba_) {
+            // Smaller where the label is narrower than the mark (a comma's label).
+            QFont pismo = font();
+            while (pismo.pixelSize() > 8 && QFontMetrics(pismo).horizontalAdvance(zastupce_volby) > width() - 1)
+                pismo.setPixelSize(pismo.pixelSize() - 1);
+            p.setFont(pismo);
+            p.setPen(QColor(128, 128, 128));
+            p.drawText(rect(), Qt::AlignCenter, zastupce_volby);
+            return;
+        }
     }
     QLabel::paintEvent(udalost);
 }
@@ -241,9 +269,16 @@ void seznam_vyberu::nastav_polozky(const QStringList &polozky, int body, int vys
     clear();
     const int radek = polozky.isEmpty() ? vyska : vyska / static_cast<int>(polozky.size());
     for (const QString &p : polozky) {
-        auto *polozka = new QListWidgetItem(p, this);
+        auto *polozka = new QListWidgetItem(text_polozky_seznamu(p), this);
+        polozka->setData(Qt::UserRole, p);
         polozka->setSizeHint(QSize(1, radek));
     }
+}
+
+QString seznam_vyberu::tvar(int radek) const
+{
+    const QListWidgetItem *polozka = item(radek);
+    return polozka ? polozka->data(Qt::UserRole).toString() : QString();
 }
 
 void seznam_vyberu::paintEvent(QPaintEvent *udalost)

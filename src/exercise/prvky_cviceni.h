@@ -46,8 +46,8 @@ private:
 };
 
 // Sentence box dopln_box_viceradkovy(i) of dictations and corrections: wraps exactly as
-// the layout counted its lines, on the sentence box's own white. Pasted line breaks
-// become spaces.
+// the layout counted its lines, on the sentence box's own white; lines typed beyond them
+// are reached with a scroll bar. Pasted line breaks become spaces.
 class box_vety : public QPlainTextEdit
 {
     Q_OBJECT
@@ -55,6 +55,9 @@ public:
     explicit box_vety(QWidget *rodic = nullptr);
 
     void nastav_format(const format_viceradkoveho_boxu_t &format);
+    // After checking: no typing, no caret, no focus, but the pupil still scrolls through
+    // what he or she wrote.
+    void zamkni();
 
 signals:
     void enter();
@@ -72,12 +75,17 @@ private:
 };
 
 // Choice label vyber_txt(i): shows the chosen form on its background colour (the
-// palette's Window); a click opens or closes its list.
+// palette's Window), or before the first choice a grey placeholder; a click opens or
+// closes its list.
 class popisek_vyberu : public QLabel
 {
     Q_OBJECT
 public:
     explicit popisek_vyberu(QWidget *rodic = nullptr);
+
+    void zvol(const QString &tvar);
+    // The chosen form, or odpoved_bez_volby before the first choice.
+    QString odpoved() const;
 
 signals:
     void klik();
@@ -89,6 +97,7 @@ protected:
 
 private:
     bool stisknuto_ = false;
+    std::optional<QString> volba_;
 };
 
 // Choice list vyber_lst(i): the entry under the pointer is highlighted while no button is
@@ -99,10 +108,12 @@ class seznam_vyberu : public QListWidget
 public:
     explicit seznam_vyberu(QWidget *rodic = nullptr);
 
-    // The entries, each a row of the list's height / entries, in the page font.
+    // The forms, each a row of the list's height / entries, in the page font, shown as
+    // text_polozky_seznamu names them.
     void nastav_polozky(const QStringList &polozky, int body, int vyska);
     // The row under the height y of the list, if it names an entry.
     std::optional<int> radek(double y) const;
+    QString tvar(int radek) const;
 
 signals:
     void vybrano(int radek);

@@ -38,3 +38,5 @@ std::optional<int> radek_seznamu(double y, int vyska, int pocet_polozek)
         return std::nullopt;
     return r;
 }
+
+QString text_polozky_seznamu(const QString &tvar) { return tvar.trimmed().isEmpty() ? QStringLiteral("(nič)") : tvar; }

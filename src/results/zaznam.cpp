@@ -76,7 +76,8 @@ QByteArray radek_poctu(const spolecny_stav_t &stav, int znamka)
 {
     pole_t uloh(26);
     uloh.vloz(1, QStringLiteral("Počet příkladů:"));
-    uloh.vloz(18, QString::number(stav.pocet_uloh));
+    // A whole text has all its sentences, whatever count was chosen.
+    uloh.vloz(18, QString::number(stav.pocet_vet_cviceni > 0 ? stav.pocet_vet_cviceni : stav.pocet_uloh));
 
     pole_t spravne(19);
     spravne.vloz(1, QStringLiteral("Správně:"));

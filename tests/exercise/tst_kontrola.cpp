@@ -4,9 +4,11 @@
 #include "exercise/kontrola.h"
 #include "exercise/kontrola_obsahu.h"
 #include "exercise/normalizace.h"
+#include "exercise/seznam_vyberu.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
 
+#include <QDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(druh_t)
@@ -205,6 +207,33 @@ private slots:
         }
     }
 
+    void nic_nevybrane_data()
+    {
+        QTest::addColumn<QString>("soubor");
+        for (const QFileInfo &f : QDir(ORTANEL_SOURCE_DIR "/content/vety").entryInfoList({"*.txt"}))
+            QTest::newRow(qPrintable(f.baseName())) << f.filePath();
+    }
+    // Every sentence of every topic as a choice exercise left untouched scores nothing,
+    // and no entry of its lists is a blank row.
+    void nic_nevybrane()
+    {
+        QFETCH(QString, soubor);
+        QFile f(soubor);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QStringList radky = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1);
+        stav_cviceni_t s = cviceni(radky, druh_t::vyberovka);
+        spolecny_stav_t spolecny;
+        while (s.losovani.pocet_zobrazenych < s.losovani.pocet_uloh) {
+            stranka_t st = rozvrhni(s);
+            zkontroluj_priklady(st, QStringList(st.pocet_prvku(), odpoved_bez_volby), {}, s, spolecny);
+            for (const vyber_txt_t &e : st.vyber_txt)
+                for (const QString &t : e.vyber_lst)
+                    QVERIFY(!text_polozky_seznamu(t).trimmed().isEmpty());
+        }
+        QVERIFY(spolecny.pocet_spatne > 0);
+        QCOMPARE(spolecny.pocet_spravne, 0);
+    }
+
     // vsetko_skontrolovane after the last page only; counts add up over the pages.
     void posledni_stranka()
     {
@@ -236,6 +265,9 @@ private slots:
         };
         while (pocet_radku_v_textboxu(tri + ".", 12) < 3 || dalsi_slovo_se_vejde(tri))
             tri += QStringLiteral(" slovo");
+        QString plny = QStringLiteral("Dom");
+        while (95 + sirka12(plny + " dom a.") < 570)
+            plny += QStringLiteral(" dom");
         const QStringList vsechny{"VYBEROVKA", "DOPLNOVACKA", "DIKTAT", "OPRAVA"};
         QTest::newRow("ordinary sentence") << "Na kraji lesa rástol du<b#p>.*1" << QStringList{} << vsechny;
         QTest::newRow("four lines and more")
@@ -245,6 +277,9 @@ private slots:
         QTest::newRow("three full lines") << tri + " <a#e>.*4" << QStringList{} << vsechny;
         QTest::newRow("a planted wide form needs a fourth line")
             << tri + " <a#wwwwwwwwwwwwwwwwwwww>.*5" << QStringList{"OPRAVA"} << QStringList{"DIKTAT"};
+        QTest::newRow("a box wider than its form runs past x 570")
+            << plny + " <a#wwwwwwww>.*7" << QStringList{"VYBEROVKA", "DOPLNOVACKA", "x 570"}
+            << QStringList{"DIKTAT", "OPRAVA"};
         QTest::newRow("correct sentence outside the house style")
             << "Zavolal: „Hej!“a odiš<i#y>el.*6" << QStringList{"house style", "Zavolal: „Hej!“ a odišiel."}
             << QStringList{"lines"};

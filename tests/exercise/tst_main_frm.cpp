@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScrollBar>
 #include <QtTest>
 
 namespace g = geometrie::cviceni;
@@ -33,17 +34,31 @@ constexpr QRgb pozadi = qRgb(0x20, 0x40, 0x60), zalozka = qRgb(0x60, 0x20, 0x20)
 QRgb opakovani(int n) { return qRgb(0x30, 0x30 + n, 0xd0); }
 constexpr QSize lice_pokracuj(40, 8); // a short face: the slide takes 8 frames
 constexpr QPoint dira_lice(5, 3);
-const QPoint prazdna_stranka(320, 460);
+const QPoint prazdna_stranka(30, 465);
 
-// Topic 1: one-line sentences; 2: choices of six forms; 9: two whole texts.
+// Sentence d of whole text t: the fifth to seventh need two lines in a sentence box, the
+// eighth three (its box reaches down to the continue button), the others one.
+QString veta_textu(int t, int d)
+{
+    QString dalej;
+    while (pocet_radku_v_textboxu(QStringLiteral("V texte %1 je veta číslo %2%3.").arg(t).arg(d).arg(dalej), 12) <
+           (d == 7             ? 3
+            : d >= 4 && d <= 6 ? 2
+                               : 1))
+        dalej += QStringLiteral(" a ďalej");
+    return QStringLiteral("V texte %1 je veta <č#c>íslo %2%3.*%1%2").arg(t).arg(d).arg(dalej);
+}
+
+// Topic 1: one-line sentences; 2: choices of six forms; 3: a comma, none, a letter; 9: two
+// whole texts.
 QStringList vety(int tema)
 {
     QStringList radky;
     for (int n = 1; n <= (tema == 1 ? 12 : tema == 2 ? 10 : 20); ++n)
-        radky.append(tema == 1 ? QStringLiteral("Veta %1 o tom, že ma<l#ľ>ý pes beží.*%1").arg(n)
-                     : tema == 2
-                         ? QStringLiteral("Veta %1 má <tvar#tvary~tvaru~tvarom~tvaroch~tvare>.*%1").arg(n)
-                         : QStringLiteral("V texte %1 je veta <č#c>íslo %2.*%1%2").arg(n / 11 + 1).arg((n - 1) % 10));
+        radky.append(tema == 1   ? QStringLiteral("Veta %1 o tom, že ma<l#ľ>ý pes beží.*%1").arg(n)
+                     : tema == 2 ? QStringLiteral("Veta %1 má <tvar#tvary~tvaru~tvarom~tvaroch~tvare>.*%1").arg(n)
+                     : tema == 3 ? QStringLiteral("Veta %1 je krátka<,# > ale pekná< #,> a ma<l#ľ>á.*%1").arg(n)
+                                 : veta_textu(n / 11 + 1, (n - 1) % 10));
     return radky;
 }
 
@@ -73,7 +88,7 @@ void priprav_instalaci(docasna_instalace &in)
     for (int n = 0; n <= 3; ++n)
         bmp(QStringLiteral("REP_%1.BMP").arg(n), QSize(21, 21), opakovani(n));
     QStringList data;
-    for (const int tema : {1, 2, 9}) {
+    for (const int tema : {1, 2, 3, 9}) {
         for (const druh_t d : vsechny_druhy) {
             const QString nazev = QStringLiteral("1%1_%2.BMP").arg(tema).arg(kod_bitmapy(d));
             bmp(QStringLiteral("TABS/L_") + nazev, QSize(268, 82), zalozka);
@@ -117,12 +132,12 @@ struct prostredi {
         obnov_ukazatel();
     }
     // The set-up screen's continue for grade index 1.
-    main_frm *otevri(const QString &druh, int tema = 1, int limit = 2, bool napoveda = false)
+    main_frm *otevri(const QString &druh, int tema = 1, int limit = 2, bool napoveda = false, int pocet = 10)
     {
         spolecny_stav.rocnik = 1;
         spolecny_stav.tema = tema;
         spolecny_stav.druh_ulohy = druh;
-        spolecny_stav.pocet_uloh = 10;
+        spolecny_stav.pocet_uloh = pocet;
         spolecny_stav.limit_diktovani = limit;
         spolecny_stav.napoveda_na_zaciatku = napoveda;
         ukaz_presypaci_hodiny();
@@ -349,6 +364,58 @@ private slots:
         QCOMPARE(p_->pixel(g::pokracuj + dira_lice), s->obraz().pixel(g::pokracuj + dira_lice));
     }
 
+    // Before the first choice a label shows a placeholder and counts as wrong, whatever its
+    // correct form (a comma, none, a letter); "no comma" is an entry of its own.
+    void nevybrane_volby()
+    {
+        main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"), 3);
+        QImage prazdny(s->vyber_txt(2)->size(), QImage::Format_RGB32);
+        prazdny.fill(sablona);
+        QVERIFY(s->vyber_txt(2)->grab().toImage().convertToFormat(QImage::Format_RGB32) != prazdny);
+        const QStringList &polozky = s->stranka().vyber_txt[1].vyber_lst;
+        const int nic =
+            int(std::find_if(polozky.begin(), polozky.end(), [](auto &t) { return t.trimmed().isEmpty(); }) -
+                polozky.begin());
+        mys::klikni(s, s->vyber_txt(2)->geometry().center());
+        QCOMPARE(s->vyber_lst(2)->item(nic)->text(), QStringLiteral("(nič)"));
+        QTest::mouseRelease(s->vyber_lst(2)->viewport(), Qt::LeftButton, {}, radek_seznamu(nic));
+        p_->zkontroluj();
+        QCOMPARE(spolecny_stav.pocet_spravne, 1);
+        QCOMPARE(spolecny_stav.pocet_spatne, s->stranka().pocet_prvku() - 1);
+    }
+
+    void po_kontrole_data() { nacteni_data(); }
+    // A whole text's page whose three-line sentence box reaches down to the continue button:
+    // lines typed beyond a box stay within reach of its scroll bar, also after checking;
+    // then no element keeps the focus, a wrong gap shows no caret, and the continue button
+    // takes a click anywhere on its face.
+    void po_kontrole()
+    {
+        QFETCH(QString, druh);
+        main_frm *s = p_->otevri(druh, 9);
+        QWidget *prvni = prvek(s, 1);
+        prvni->setFocus();
+        napis(prvni, QStringLiteral("x Dlhá veta").repeated(druh == QLatin1String("VYBEROVKA") ? 0 : 20));
+        auto *box = qobject_cast<box_vety *>(prvni);
+        QTRY_VERIFY(!box || box->verticalScrollBar()->isVisible());
+        p_->zkontroluj();
+        if (box)
+            QVERIFY(box->verticalScrollBar()->isVisible() && box->verticalScrollBar()->isEnabled());
+        QVERIFY(!qobject_cast<QLineEdit *>(fokus(s)) && !qobject_cast<QPlainTextEdit *>(fokus(s)));
+        for (int snimek = 0; snimek < 4; ++snimek, QTest::qWait(300)) { // a caret inverts the red
+            const QImage obraz = prvni->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            for (int y = 0; y < obraz.height(); ++y)
+                for (int x = 0; x < obraz.width(); ++x)
+                    QVERIFY(obraz.pixel(x, y) != qRgb(0, 255, 255));
+        }
+        const QRect tlacitko = s->pokracuj_cmd()->geometry();
+        for (int x = tlacitko.left(); x <= tlacitko.right(); x += 3)
+            for (int y = tlacitko.top(); y <= tlacitko.bottom(); y += 3)
+                QVERIFY(mys::pod(s, QPoint(x, y)) == s->pokracuj_cmd());
+        mys::klikni(s, tlacitko.topLeft() + QPoint(2, 2));
+        QVERIFY(!s->pokracuj_cmd()->isVisible() && s->stav().losovani.pocet_zobrazenych == 10);
+    }
+
     // Page 2 replaces page 1; new sentences there keep the tasks of page 1 and draw page 2
     // anew; after the last page continue hands over to the results.
     void nove_vety_na_strane_2()
@@ -531,13 +598,14 @@ private slots:
         QCOMPARE(s->vyber_txt(1)->text(), s->stranka().vyber_txt[0].vyber_lst[4]);
     }
 
-    // A whole text with two plays a sentence: the counter shows 2, 1, 0; pause and resume
-    // count nothing; a third play does not start; the speaker stays live while its last
-    // play runs and goes off once it has ended and the pointer moves over the page.
+    // A whole text (all its ten sentences, five chosen) with two plays a sentence: the
+    // counter shows 2, 1, 0; pause and resume count nothing; a third play does not start;
+    // the speaker stays live while its last play runs and goes off once it has ended and
+    // the pointer moves over the page.
     void povoleni_2()
     {
-        main_frm *s = p_->otevri(QStringLiteral("DIKTAT"), 9, 2);
-        QCOMPARE(s->stav().losovani.pocet_uloh, 10);
+        main_frm *s = p_->otevri(QStringLiteral("DIKTAT"), 9, 2, false, 5);
+        QVERIFY(s->stav().losovani.pocet_uloh == 10 && spolecny_stav.pocet_vet_cviceni == 10);
         QCOMPARE(p_->pocitadlo(1), opakovani(2));
         p_->zvuk.hraje_po_play = true;
         p_->repro(1);
