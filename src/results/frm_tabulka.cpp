@@ -4,12 +4,14 @@
 #include "common/geometrie.h"
 #include "common/pismo.h"
 #include "common/stav.h"
+#include "results/vlastni_vysledek.h"
 #include "shell/hostitel.h"
 #include "shell/obrazky.h"
 #include "shell/platforma.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 
+#include <QColor>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -61,6 +63,26 @@ frm_tabulka::frm_tabulka(QWidget *rodic) : obrazovka(rodic), navsteva_(zpracuj_v
     connect(zpet, &aktivni_plocha::najeti, this, &frm_tabulka::najeti_na_zpet);
     connect(zpet, &aktivni_plocha::klik, this, &frm_tabulka::klik_na_zpet);
     vykresli_tabulku();
+    ukaz_vlastni_vysledek();
+}
+
+// Over the background's line about red rows: the pupil's own result says more, also
+// outside the ten best.
+void frm_tabulka::ukaz_vlastni_vysledek()
+{
+    vysledek_lbl_ = new QLabel(this);
+    vysledek_lbl_->setGeometry(gt::vlastni_vysledek);
+    vysledek_lbl_->setFont(pismo_obrazovky(11));
+    vysledek_lbl_->setTextFormat(Qt::PlainText);
+    vysledek_lbl_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    vysledek_lbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette paleta = vysledek_lbl_->palette();
+    paleta.setColor(QPalette::Window, QColor(obraz().pixel(gt::vlastni_vysledek.topLeft())));
+    paleta.setColor(QPalette::WindowText, QColor(0x1d, 0x33, 0x5c));
+    vysledek_lbl_->setPalette(paleta);
+    vysledek_lbl_->setAutoFillBackground(true);
+    vysledek_lbl_->setText(vlastni_vysledek(spolecny_stav, navsteva_).join(u'\n'));
+    vysledek_lbl_->show();
 }
 
 // The tab of grade, topic and kind becomes part of the background.

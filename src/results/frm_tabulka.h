@@ -12,7 +12,8 @@ class aktivni_plocha;
 
 // The results screen: the score table of the exercise's grade, topic and kind. Opening it
 // is a visit of the results (mark, log record, table placed and saved); the screen shows
-// the section's ten rows, the finished exercise's new row in red. Its one button (hit
+// the pupil's own result above the section's ten rows, the finished exercise's new row in
+// red. Its one button (hit
 // area 0) leads back to the unfinished exercise, or after a finished one to the set-up
 // screen, unloading the exercise screen. Loaded afresh for every visit and unloaded by
 // that button.
@@ -39,6 +40,8 @@ public:
 
     // The label of a column in row 0..9.
     QLabel *popisek(sloupec_t sloupec, int radek) const;
+    // The pupil's own result above the table.
+    QLabel *vysledek_lbl() const { return vysledek_lbl_; }
     aktivni_plocha *klik_plocha() const;
 
 protected:
@@ -48,6 +51,7 @@ private:
     void nakresli_zahlavi();
     void priprav_radky();
     void vykresli_tabulku();
+    void ukaz_vlastni_vysledek();
     void najeti_na_zpet();
     void klik_na_zpet();
 
@@ -55,5 +59,6 @@ private:
     QImage zpet_normalni_;
     QImage zpet_hover_;
     bool hlaseno_ = false;
+    QLabel *vysledek_lbl_ = nullptr;
     std::array<rodina_prvku<QLabel>, pocet_sloupcu> sloupce_;
 };

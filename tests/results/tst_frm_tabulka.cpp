@@ -95,6 +95,46 @@ private slots:
         QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
     }
 
+    void vlastni_vysledek_data()
+    {
+        QTest::addColumn<QStringList>("radky"); // the section before the visit
+        QTest::addColumn<int>("spravne");
+        QTest::addColumn<int>("spatne");
+        QTest::addColumn<bool>("hotovo");
+        QTest::addColumn<QString>("text");
+        const QString vysledok = QStringLiteral("Tvoj výsledok: správne 8, nesprávne 3, úspešnosť 72 %, známka 2.\n");
+        const QString zatial = QStringLiteral("\nCvičenie ešte nie je dokončené, známku dostaneš na jeho konci.");
+        QTest::newRow("first of its section")
+            << QStringList{} << 8 << 3 << true << vysledok + "Si na 1. mieste medzi desiatimi najlepšími.";
+        QTest::newRow("third") << QStringList{"A|9|0|1", "B|9|1|1", "C|5|5|3"} << 8 << 3 << true
+                               << vysledok + "Si na 3. mieste medzi desiatimi najlepšími.";
+        QTest::newRow("outside the ten best")
+            << QStringList(10, "Eva|10|0|1") << 8 << 3 << true
+            << vysledok + "Tentoraz to na miesto medzi desiatimi najlepšími nestačilo.";
+        QTest::newRow("in the middle") << QStringList{} << 2 << 1 << false
+                                       << "Zatiaľ: správne 2, nesprávne 1, úspešnosť 66 %." + zatial;
+        QTest::newRow("nothing checked yet")
+            << QStringList{} << 0 << 0 << false << "Zatiaľ: správne 0, nesprávne 0." + zatial;
+    }
+    // Above the table the pupil always sees his or her own result, its place or that it
+    // stayed outside the ten best, or that the exercise is not finished.
+    void vlastni_vysledek()
+    {
+        QFETCH(QStringList, radky);
+        QFETCH(int, spravne);
+        QFETCH(int, spatne);
+        QFETCH(bool, hotovo);
+        QFETCH(QString, text);
+        const QString tab = spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT"));
+        QVERIFY(zapis(tab, jako_soubor(sekce(QStringLiteral("[8_3_DJ]"), radky))));
+        spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Jana"), spravne, spatne, hotovo);
+        instalace_.pouzij();
+        frm_tabulka scr;
+        scr.show();
+        QVERIFY(scr.vysledek_lbl()->isVisible());
+        QCOMPARE(scr.vysledek_lbl()->text(), text);
+    }
+
     // A visit that kept its result says nothing; one whose log record could not be written
     // tells the pupil once, when the screen comes up, and still shows the table.
     void neulozeny_vysledek_se_ohlasi()
