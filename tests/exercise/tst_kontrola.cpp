@@ -51,15 +51,10 @@ private slots:
         QTest::newRow("leading, trailing and long runs of spaces") << "   Jeden     dva  tri.   " << "Jeden dva tri.";
         QTest::newRow("only spaces") << "     " << "";
         QTest::newRow("quotes at both ends") << "„Dobrý deň,“povedal „ Ahoj ! “" << "„Dobrý deň,“ povedal „Ahoj!“";
-        QTest::newRow("several spaces after an opening quote") << "Zavolal „  Hej!“" << "Zavolal „Hej!“";
         QTest::newRow("closing quote before a full stop") << "„Hej“." << "„Hej“ .";
-        QTest::newRow("opening quote glued to a word") << "Zavolal„Hej!“" << "Zavolal „Hej!“";
         QTest::newRow("ellipsis") << "Počkaj...a" << "Počkaj... a";
-        QTest::newRow("question and exclamation together") << "Naozaj ?!Áno." << "Naozaj?! Áno.";
-        QTest::newRow("comma before full stop") << "Áno ,." << "Áno,.";
         QTest::newRow("mark at the start stays") << ",a .b" << ",a. b";
         QTest::newRow("full stop before closing quote") << "„Idem.“Odišiel." << "„Idem.“ Odišiel.";
-        QTest::newRow("space before a closing quote") << "„Idem .“ " << "„Idem.“";
         QTest::newRow("colon before a number") << "Čas:12 hodín" << "Čas: 12 hodín";
         // clang-format on
     }
@@ -81,12 +76,9 @@ private slots:
         QTest::newRow("spaces around the answer") << " jablko " << "jablko" << "" << true;
         QTest::newRow("case matters") << "Jablko" << "jablko" << "" << false;
         QTest::newRow("spaces against empty") << "   " << "" << "" << true;
-        QTest::newRow("empty against a form") << "" << "y" << "" << false;
         QTest::newRow("second form trimmed") << "z " << "s" << " z" << true;
-        QTest::newRow("neither form") << "c" << "s" << "z" << false;
         QTest::newRow("no-comma item left empty") << "" << " " << "" << true;
         QTest::newRow("no-comma item with a comma") << "," << " " << "" << false;
-        QTest::newRow("a part of the word is not enough") << "ov" << "ovi" << "" << false;
         // clang-format on
     }
     void pravidlo_polozky()
@@ -191,8 +183,6 @@ private slots:
         QTest::newRow("another sentence's number") << QStringList{iny + "*22", "Niečo iné.*21"} << iny << false;
         QTest::newRow("typed untidily, matched normalised")
             << QStringList{iny + "*021", "x*1"} << "Prišiel  keď už bolo neskoro ." << true;
-        QTest::newRow("exception text must match exactly") << QStringList{iny + "*21"} << iny.chopped(1) + "!" << false;
-        QTest::newRow("case-sensitive") << QStringList{iny.toLower() + "*21"} << iny << false;
         QTest::newRow("entry without a star is skipped") << QStringList{iny, iny + "*21"} << iny << true;
     }
     void vyjimky()
@@ -234,26 +224,6 @@ private slots:
         QCOMPARE(spolecny.pocet_spravne, 0);
     }
 
-    // vsetko_skontrolovane after the last page only; counts add up over the pages.
-    void posledni_stranka()
-    {
-        for (druh_t druh : vsechny_druhy) {
-            QStringList radky;
-            for (int i = 1; i <= 12; ++i)
-                radky.append(QStringLiteral("Pes <b#p>eží %1.*%1").arg(i));
-            stav_cviceni_t stav = cviceni(radky, druh, true);
-            spolecny_stav_t spolecny;
-            for (int strana = 1; strana <= 2; ++strana) {
-                stranka_t stranka = rozvrhni(stav);
-                const vysledek_kontroly_t v = zkontroluj_priklady(stranka, {}, {}, stav, spolecny);
-                QCOMPARE(v.vsetko_skontrolovane, strana == 2);
-                QCOMPARE(spolecny.vsetko_skontrolovane, strana == 2);
-                QVERIFY(v.zakazat_pocitadla);
-            }
-            QCOMPARE(spolecny.pocet_spatne, 12);
-        }
-    }
-
     void obsah_data()
     {
         QTest::addColumn<QString>("radek");
@@ -274,7 +244,6 @@ private slots:
             << "Veľmi " + QString("slovo ").repeated(70) + "<a#b>.*2" << vsechny << QStringList{};
         QTest::newRow("no item") << "Dnes prší.*3" << QStringList{"VYBEROVKA", "DOPLNOVACKA", "no input element"}
                                  << QStringList{"DIKTAT", "OPRAVA", "lines"};
-        QTest::newRow("three full lines") << tri + " <a#e>.*4" << QStringList{} << vsechny;
         QTest::newRow("a planted wide form needs a fourth line")
             << tri + " <a#wwwwwwwwwwwwwwwwwwww>.*5" << QStringList{"OPRAVA"} << QStringList{"DIKTAT"};
         QTest::newRow("a box wider than its form runs past x 570")

@@ -58,7 +58,6 @@ private slots:
         QTest::addColumn<int>("krok");
         const QString kratka = QStringLiteral("Pes <b#p>eží."), tri = QStringLiteral("Prvý<,# >¦druhý¦tretí riadok.");
         // clang-format off
-        QTest::newRow("one-line choices: nine a page") << druh_t::vyberovka << kratka << 12 << QList<int>{9, 3} << 36;
         QTest::newRow("three-line gaps: five a page") << druh_t::doplnovacka << tri << 7 << QList<int>{5, 2} << 74;
         QTest::newRow("two-line choices") << druh_t::vyberovka << "Prvý¦druhý <r#l>iadok." << 20 << QList<int>{6, 6, 6, 2} << 56;
         QTest::newRow("three-line dictations") << druh_t::diktat << veta_na_radky(3) << 11 << QList<int>{5, 5, 1} << 74;
@@ -125,28 +124,6 @@ private slots:
                                    ? QStringLiteral(" see-through")
                                    : QString()));
         QCOMPARE(kresby, obrazky);
-    }
-
-    void dlouha_veta_se_zalomi()
-    {
-        const QString text = QStringLiteral(
-            "Keď sme v sobotu ráno vyrazili na výlet do hôr, nikto z nás ešte netušil, že nás na vrchole čaká "
-            "prudká búrka s krupobitím a že sa domov vrátime premočení až do poslednej n<i#y>tky.");
-        const stranka_t stranka = prvni_stranka({text + QStringLiteral("*3")}, druh_t::doplnovacka);
-        const QMap<int, radek_t> radky = radky_textu(stranka);
-        QCOMPARE(radky.keys(), (QList<int>{92, 110, 128}));
-        // The first line ends after the last space that still ends before 570.
-        const QString prvni = radky[92].text, druhy = radky[110].text, kratsi = druhy.chopped(1);
-        const int mez = 95 + sirka12(prvni), mezera = sirka12(QStringLiteral(" "));
-        QVERIFY(prvni.endsWith(u' ') && mez < 570);
-        QVERIFY(95 + sirka12(text.left(text.indexOf(u' ', prvni.size()) + 1)) >= 570);
-        // Later lines break at the first space after which the pen plus a space passes the same x.
-        QVERIFY(95 + sirka12(druhy) + mezera > mez);
-        QVERIFY(95 + sirka12(kratsi.left(kratsi.lastIndexOf(u' ') + 1)) + mezera <= mez);
-        // Nothing is lost or drawn twice, and the gap sits on the last line.
-        QCOMPARE(prvni + druhy + radky[128].text, text.left(text.indexOf(u'<')) + QStringLiteral("tky."));
-        QCOMPARE(stranka.dopln_box.first().obdelnik.top(), 128);
-        QCOMPARE(stranka.vety.first().check_mark.odpoved, QString(text).replace(QStringLiteral("<i#y>"), "i"));
     }
 
     // The space that opens the second line is not drawn but belongs to the sentence.
@@ -248,10 +225,8 @@ private slots:
         // clang-format off
         QTest::newRow("choice i: capital I plus 4") << v << "<i#í>" << "I+" << bez;
         QTest::newRow("choice comma") << v << "<,# >" << ",+" << bez;
-        QTest::newRow("choice one letter: upper case") << v << "<y#i>" << "Y" << bez;
         QTest::newRow("choice wider second form") << v << "<a^ffff#b>" << "ffff" << bez;
         QTest::newRow("gap i: capital I, one character") << d << "<i#í>" << "I" << std::optional(1);
-        QTest::newRow("gap word: no limit") << d << "<ab#c>" << "ab" << bez;
         QTest::newRow("gap wider and longer wrong form") << d << "<ab#c~wwww>" << "wwww" << std::optional(4);
         QTest::newRow("gap limited to a shorter widest form") << d << "<ii#m>" << "m" << std::optional(2);
         QTest::newRow("gap: of equally wide forms the first") << d << "<a#iii~w>" << "iii" << std::optional(3);
@@ -286,9 +261,7 @@ private slots:
         QTest::newRow("space before, letter after") << "Ide <v#f>on.*1" << vpravo;
         QTest::newRow("letter before, full stop after") << "Ide d<o#u>.*1" << vlevo;
         QTest::newRow("space before, comma after") << "Ide <a#e>, ale.*1" << stred;
-        QTest::newRow("letter before, exclamation after") << "Ty<m#n>!*1" << vlevo;
         QTest::newRow("inside a word keeps the template's") << "Ma<l#ľ>ý pes.*1" << stred;
-        QTest::newRow("end of the sentence after a space") << "Ide <a#b>*1" << vpravo;
     }
     void zarovnani()
     {
@@ -343,25 +316,14 @@ private slots:
         }
     }
 
-    // Sentence boxes: one line high under the first, the written-out sentences (a
-    // dictation's box empty, a correction's with one of the planted sentences).
+    // A dictation's box starts empty, a correction's holds one of the planted sentences.
     void diktat_a_oprava()
     {
         static const QRegularExpression zasadene(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$"));
         for (const druh_t druh : {druh_t::diktat, druh_t::oprava}) {
-            stav_cviceni_t s = cviceni({"S dvo<ma^mi#my> kamarátmi išiel <v#f>on.*4", "Dnes prší.*5"}, druh);
-            const stranka_t stranka = rozvrhni(s);
-            const dopln_box_viceradkovy_t &box = stranka.dopln_box_viceradkovy[0];
-            QCOMPARE(s.dalsi_prvek, 3);
-            QVERIFY(texty(stranka).isEmpty());
-            QCOMPARE(box.obdelnik, QRect(95, 92, 475, format_viceradkoveho_boxu(12).vyska_radku));
-            QCOMPARE(stranka.dopln_box_viceradkovy[1].obdelnik.topLeft(), QPoint(95, 87 + 36 + 5));
-            QCOMPARE(box.spravna_odpoved + "|" + box.druha_odpoved,
-                     "S dvoma kamarátmi išiel von.|S dvomi kamarátmi išiel von.");
-            QCOMPARE(stranka.dopln_box_viceradkovy[1].druha_odpoved, QString());
-            QCOMPARE(stranka.vety[0].check_mark.odpoved, box.spravna_odpoved);
-            QVERIFY2(druh == druh_t::diktat ? box.text.isEmpty() : zasadene.match(box.text).hasMatch(),
-                     qPrintable(box.text));
+            const QString text =
+                prvni_stranka({"S dvo<ma^mi#my> kamarátmi išiel <v#f>on.*4"}, druh).dopln_box_viceradkovy[0].text;
+            QVERIFY2(druh == druh_t::diktat ? text.isEmpty() : zasadene.match(text).hasMatch(), qPrintable(text));
         }
     }
 

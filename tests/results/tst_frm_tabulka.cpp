@@ -1,8 +1,7 @@
-// The results screen on a temporary installation: where the rows stand, in which font and
-// colour, the tab, the back button's looks and where it leads. What a visit writes and
+// The results screen on a temporary installation: the pupil's own result, the tab, a long
+// name, the back button's looks and where it leads. What a visit writes and
 // shows is driven through the real program in tests/journeys.
 #include "common/geometrie.h"
-#include "common/pismo.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc/instalace.h"
@@ -13,10 +12,8 @@
 #include "shell/ukazatel.h"
 #include "soubory_vysledku.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QtTest>
 #include <memory>
 
@@ -64,30 +61,13 @@ private slots:
         instalace_.zapis_data(QStringLiteral("ZNAMKY.DAT"), {"0|100|2"}, false);
     }
 
-    // Five columns at their places, ten rows 30 pixels apart from 164, in the screen font,
-    // the name at the left, the numbers in the middle; the new row red, the others black;
-    // the tab of grade, topic and kind over the background at the top left.
+    // The tab of grade, topic and kind over the background at the top left; a name wider
+    // than its column ends in an ellipsis inside it.
     void rozlozeni()
     {
-        const auto scr = otevri();
-        const QFont pismo = pismo_obrazovky(12);
-        for (int s = 0; s < frm_tabulka::pocet_sloupcu; ++s)
-            for (int k = 0; k < gt::pocet_radku; ++k) {
-                const QLabel *l = scr->popisek(sloupec_t(s), k);
-                QVERIFY(l->isVisible());
-                QCOMPARE(l->geometry(), gt::sloupce[s].translated(0, 30 * k));
-                QCOMPARE(l->font().family(), pismo.family());
-                QCOMPARE(l->font().pixelSize(), pismo.pixelSize());
-                QCOMPARE(bool(l->alignment() & Qt::AlignLeft), s == int(sloupec_t::jmeno));
-                QCOMPARE(l->palette().color(QPalette::WindowText), k == 0 ? QColor(Qt::red) : QColor(Qt::black));
-            }
-        QCOMPARE(scr->popisek(sloupec_t::jmeno, 0)->text(), QStringLiteral("Jana Šťastná"));
-        QCOMPARE(scr->popisek(sloupec_t::znamka, 9)->y(), 434);
-        const QImage obraz = scr->grab().toImage();
+        const QImage obraz = otevri()->grab().toImage();
         QCOMPARE(obraz.pixel(0, 0), zalozka);
         QCOMPARE(obraz.pixel(geometrie::cviceni::zalozka.width(), 0), pozadi);
-
-        // A name wider than its column ends in an ellipsis inside it.
         const auto dlouhe = otevri(QStringLiteral("Maximilián Ľudovít Šťastný-Dolnozemský z Horných Lehôt"));
         const QLabel *l = dlouhe->popisek(sloupec_t::jmeno, 0);
         QVERIFY(l->text().startsWith(QStringLiteral("Maximilián Ľudovít")));
@@ -99,22 +79,21 @@ private slots:
     {
         QTest::addColumn<QStringList>("radky"); // the section before the visit
         QTest::addColumn<int>("spravne");
-        QTest::addColumn<int>("spatne");
         QTest::addColumn<bool>("hotovo");
         QTest::addColumn<QString>("text");
-        const QString vysledok = QStringLiteral("Tvoj výsledok: správne 8, nesprávne 3, úspešnosť 72 %, známka 2.\n");
-        const QString zatial = QStringLiteral("\nCvičenie ešte nie je dokončené, známku dostaneš na jeho konci.");
-        QTest::newRow("first of its section")
-            << QStringList{} << 8 << 3 << true << vysledok + "Si na 1. mieste medzi desiatimi najlepšími.";
-        QTest::newRow("third") << QStringList{"A|9|0|1", "B|9|1|1", "C|5|5|3"} << 8 << 3 << true
-                               << vysledok + "Si na 3. mieste medzi desiatimi najlepšími.";
+        const QString vysledok = "Tvoj výsledok: správne 8, nesprávne 3, úspešnosť 72 %, známka 2.\n",
+                      miesto = " mieste medzi desiatimi najlepšími.",
+                      zatial = "\nCvičenie ešte nie je dokončené, známku dostaneš na jeho konci.";
+        QTest::newRow("first") << QStringList{} << 8 << true << vysledok + "Si na 1." + miesto;
+        QTest::newRow("third") << QStringList{"A|9|0|1", "B|9|1|1", "C|5|5|3"} << 8 << true
+                               << vysledok + "Si na 3." + miesto;
         QTest::newRow("outside the ten best")
-            << QStringList(10, "Eva|10|0|1") << 8 << 3 << true
+            << QStringList(10, "Eva|10|0|1") << 8 << true
             << vysledok + "Tentoraz to na miesto medzi desiatimi najlepšími nestačilo.";
-        QTest::newRow("in the middle") << QStringList{} << 2 << 1 << false
-                                       << "Zatiaľ: správne 2, nesprávne 1, úspešnosť 66 %." + zatial;
-        QTest::newRow("nothing checked yet")
-            << QStringList{} << 0 << 0 << false << "Zatiaľ: správne 0, nesprávne 0." + zatial;
+        QTest::newRow("in the middle") << QStringList{} << 1 << false
+                                       << "Zatiaľ: správne 1, nesprávne 3, úspešnosť 25 %." + zatial;
+        QTest::newRow("all wrong so far")
+            << QStringList{} << 0 << false << "Zatiaľ: správne 0, nesprávne 3, úspešnosť 0 %." + zatial;
     }
     // Above the table the pupil always sees his or her own result, its place or that it
     // stayed outside the ten best, or that the exercise is not finished.
@@ -122,17 +101,14 @@ private slots:
     {
         QFETCH(QStringList, radky);
         QFETCH(int, spravne);
-        QFETCH(int, spatne);
         QFETCH(bool, hotovo);
-        QFETCH(QString, text);
-        const QString tab = spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT"));
-        QVERIFY(zapis(tab, jako_soubor(sekce(QStringLiteral("[8_3_DJ]"), radky))));
-        spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Jana"), spravne, spatne, hotovo);
+        QVERIFY(zapis(spoj_cestu(instalace_.data(), "TAB.DAT"), jako_soubor(sekce("[8_3_DJ]", radky))));
+        spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Jana"), spravne, 3, hotovo);
         instalace_.pouzij();
         frm_tabulka scr;
         scr.show();
         QVERIFY(scr.vysledek_lbl()->isVisible());
-        QCOMPARE(scr.vysledek_lbl()->text(), text);
+        QTEST(scr.vysledek_lbl()->text(), "text");
     }
 
     // A visit that kept its result says nothing; one whose log record could not be written
@@ -169,27 +145,17 @@ private slots:
         QVERIFY(obsah(spoj_cestu(instalace_.data(), QStringLiteral("VYSLEDKY.DAT"))).contains("Bez Pozadia"));
     }
 
-    // Onto the back button: the hover sound once and the hover look; with a button held
-    // nothing changes; onto the background (over the rows too): the normal look.
+    // Onto the back button: the hover sound once and the hover look; onto the background
+    // (over the rows too): the normal look.
     void najeti_na_zpet()
     {
         const auto scr = otevri();
         const auto pixel = [&] { return scr->grab().toImage().pixel(gt::zpet_obrazek + QPoint(40, 40)); };
-        const auto tahni = [&](QPoint kde) {
-            QWidget *w = mys::pod(scr.get(), kde);
-            const QPoint p = w->mapFrom(scr.get(), kde);
-            QMouseEvent pohyb(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(w, &pohyb);
-        };
-        tahni(gt::zpet.center());
-        QCOMPARE(pixel(), pozadi);
         mys::najed(scr.get(), gt::zpet.center());
         mys::najed(scr.get(), gt::zpet.center() + QPoint(10, 5));
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 1);
         QCOMPARE(pixel(), zpet_hover);
         QVERIFY(scr->klik_plocha()->zvyraznena());
-        tahni(QPoint(300, 120));
-        QCOMPARE(pixel(), zpet_hover);
         mys::najed(scr.get(), gt::sloupce[1].center());
         QCOMPARE(pixel(), zpet_normalni);
         QVERIFY(!scr->klik_plocha()->zvyraznena());

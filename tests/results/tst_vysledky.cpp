@@ -79,9 +79,6 @@ private slots:
         QTest::newRow("numbers read as far as numeric") << QByteArray("90 %|100%|1 (v\xfd"
                                                                       "born\xfd)\r\n0|89.9x|3")
                                                         << 10 << 0 << true << 1;
-        QTest::newRow("mark rounded") << QByteArray("0|100|2.6") << 1 << 1 << true << 3;
-        QTest::newRow("line without two separators passed over")
-            << QByteArray("known bands:\r\n90|100\r\n0|100|4") << 5 << 5 << true << 4;
         QTest::newRow("unfinished") << bezna_pasma << 10 << 0 << false << 0;
         QTest::newRow("finished without items") << bezna_pasma << 0 << 0 << true << 0;
         QTest::newRow("no band file") << QByteArray() << 10 << 0 << true << 0;
