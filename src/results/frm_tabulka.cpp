@@ -75,6 +75,7 @@ void frm_tabulka::ukaz_vlastni_vysledek()
     vysledek_lbl_->setFont(pismo_obrazovky(11));
     vysledek_lbl_->setTextFormat(Qt::PlainText);
     vysledek_lbl_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    vysledek_lbl_->setIndent(12); // under the first column's head
     vysledek_lbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette paleta = vysledek_lbl_->palette();
     paleta.setColor(QPalette::Window, QColor(obraz().pixel(gt::vlastni_vysledek.topLeft())));
