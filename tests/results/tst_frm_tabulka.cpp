@@ -84,7 +84,6 @@ private slots:
         const QString vysledok = "Tvoj výsledok: správne 8, nesprávne 3, úspešnosť 72 %, známka 2.\n",
                       miesto = " mieste medzi desiatimi najlepšími.",
                       zatial = "\nCvičenie ešte nie je dokončené, známku dostaneš na jeho konci.";
-        QTest::newRow("first") << QStringList{} << 8 << true << vysledok + "Si na 1." + miesto;
         QTest::newRow("third") << QStringList{"A|9|0|1", "B|9|1|1", "C|5|5|3"} << 8 << true
                                << vysledok + "Si na 3." + miesto;
         QTest::newRow("outside the ten best")
@@ -92,8 +91,6 @@ private slots:
             << vysledok + "Tentoraz to na miesto medzi desiatimi najlepšími nestačilo.";
         QTest::newRow("in the middle") << QStringList{} << 1 << false
                                        << "Zatiaľ: správne 1, nesprávne 3, úspešnosť 25 %." + zatial;
-        QTest::newRow("all wrong so far")
-            << QStringList{} << 0 << false << "Zatiaľ: správne 0, nesprávne 3, úspešnosť 0 %." + zatial;
     }
     // Above the table the pupil always sees his or her own result, its place or that it
     // stayed outside the ten best, or that the exercise is not finished.
