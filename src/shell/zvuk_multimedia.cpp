@@ -1,5 +1,7 @@
 #include "shell/zvuk_multimedia.h"
 
+#include "common/soubory.h"
+
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFileInfo>
@@ -56,7 +58,8 @@ void zvuk_multimedia::otevri(const QString &cesta)
     zavri();
     soubor_ = cesta;
     const QFileInfo info(cesta);
-    if (!info.isFile() || !info.isReadable() || !ma_vystup())
+    // Only a regular file of sane size: a pipe or device planted in its place is never opened.
+    if (!info.isFile() || !info.isReadable() || info.size() > nejvetsi_soubor || !ma_vystup())
         return;
     priprav_hrace();
     chyba_ = false;
