@@ -475,7 +475,7 @@ private slots:
         const QString zalozka = obrazky_cviceni::zalozka(rocnik, tema, druh);
         KROK(prehraj_prvni_vetu(obrazovka<main_frm>()));
 
-        QList<zaznam_t> zaznamy;
+        QList<ocekavany_zaznam_t> zaznamy;
         int polozek = 0, spatne = 0, strana = 0;
         while (je(obrazovka_id::main_frm)) {
             QVERIFY2(++strana <= 5, "the exercise never ends");
