@@ -541,8 +541,11 @@ void okno_ucitele::vytlac(QPrinter &tlaciaren)
     QTextDocument dokument;
     QString html = QStringLiteral("<h2>Výsledky žiakov</h2><p>%1</p>").arg(stav_->text().toHtmlEscaped());
     const auto obrazek = [&](QChartView *v, const QString &jmeno) {
+        // At a size that reads well on paper, whatever the window's size; then back.
+        const QSize velikost = v->size();
         v->resize(900, 480);
         dokument.addResource(QTextDocument::ImageResource, QUrl(jmeno), v->grab().toImage());
+        v->resize(velikost);
         html += QStringLiteral("<p><img src=\"%1\" width=\"640\"></p>").arg(jmeno);
     };
     if (jmena.size() == 1)
