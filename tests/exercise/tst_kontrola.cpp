@@ -148,7 +148,6 @@ private slots:
         QTest::newRow("no-comma item, spaces collapsed") << o << carky << "Kúpil chlieb a keď prišiel, zjedol." << true;
         QTest::newRow("comma left in") << o << carky << "Kúpil chlieb, a keď prišiel, zjedol." << false;
         QTest::newRow("second form, no-comma item") << o << "Ja< #,> a <ty^vy#my>.*8" << "Ja a vy." << true;
-        QTest::newRow("speech normalised") << o << "Vravel: <„#\">Poď!“ a šiel.*9" << "Vravel:„ Poď !“a šiel." << true;
         // clang-format on
     }
     // Whole sentences are normalised and compared with both written-out sentences, their

@@ -1,8 +1,5 @@
-// The exercise screen under the pupil's mouse and keys, on an installation whose every
-// bitmap has a colour of its own (so that a pixel tells which one shows) and a sound device
-// that records its commands: loading, help on start, checking, new sentences
-// on page 2, back; Enter, the quote key, the choice lists; play, pause
-// and resume, F5, and a whole text's allowance of plays.
+// The exercise screen under mouse and keys, on bitmaps of one colour each (a pixel tells which
+// shows) and a sound device that records its commands. Whole runs are driven in tests/journeys.
 #include "common/geometrie.h"
 #include "common/nahoda.h"
 #include "common/stav.h"
@@ -99,15 +96,6 @@ void priprav_instalaci(docasna_instalace &in)
     in.zapis_data(QStringLiteral("VYJIMKY.DAT"), {QStringLiteral("[5_1]")}, true);
 }
 
-// Stands in for the set-up and results screens.
-class zastupce : public obrazovka
-{
-public:
-    using obrazovka::obrazovka;
-    void aktivace() override { ++aktivaci; }
-    int aktivaci = 0;
-};
-
 // The exercise screen in a host, with the set-up and results screens standing by.
 struct prostredi {
     explicit prostredi(const docasna_instalace &instalace)
@@ -115,8 +103,7 @@ struct prostredi {
         spolecny_stav = {};
         instalace.pouzij();
         okno = std::make_unique<hostitel>();
-        okno->zaregistruj(obrazovka_id::frm_select, [this](QWidget *p) { return nastaveni = new zastupce(p); });
-        okno->zaregistruj(obrazovka_id::frm_tabulka, [this](QWidget *p) { return tabulka = new zastupce(p); });
+        okno->zaregistruj(obrazovka_id::frm_select, [this](QWidget *p) { return nastaveni = new obrazovka(p); });
         okno->zaregistruj(obrazovka_id::main_frm, [](QWidget *p) { return new main_frm(p); });
         okno->ukaz(obrazovka_id::frm_select);
         okno->show();
@@ -169,8 +156,7 @@ struct prostredi {
     falesny_zvuk zvuk;
     std::unique_ptr<hostitel> okno;
     QPointer<main_frm> scr;
-    zastupce *nastaveni = nullptr;
-    zastupce *tabulka = nullptr;
+    obrazovka *nastaveni = nullptr;
 };
 
 QWidget *fokus(const QWidget *obrazovka) { return obrazovka->window()->focusWidget(); }
@@ -321,8 +307,7 @@ private slots:
     }
 
     // A play puts the caret into its gap while it is empty. Check: inputs and speakers off, a
-    // wrong gap red, one mark per sentence where the model puts it (a wrong one live, its
-    // bubble held with the left button), the counts, continue.
+    // wrong gap red, one mark per sentence where the model puts it, continue.
     void kontrola()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
@@ -346,14 +331,6 @@ private slots:
             QCOMPARE(s->obraz().pixel(z->geometry().center()), k == 2 ? spatne : spravne);
             QCOMPARE(p_->pixel(s->dopln_box(k)->geometry().center()) == qRgb(255, 0, 0), k == 2);
         }
-        const QPoint znacka = s->check_mark(2)->geometry().center();
-        mys::stiskni(s, znacka);
-        QVERIFY(s->bublina()->isVisible());
-        QCOMPARE(s->spravny_vysledek_lbl()->text(), st.vety[1].check_mark.odpoved);
-        mys::uvolni(s, znacka);
-        QVERIFY(!s->bublina()->isVisible());
-        QCOMPARE(spolecny_stav.pocet_spravne, 8);
-        QCOMPARE(spolecny_stav.pocet_spatne, 1);
         QVERIFY(s->pokracuj_cmd()->isEnabled());
         QCOMPARE(s->pokracuj_cmd()->geometry(), QRect(g::pokracuj, lice_pokracuj));
         QCOMPARE(p_->pixel(g::pokracuj + QPoint(20, 4)), pokracuj);
@@ -408,8 +385,7 @@ private slots:
         QVERIFY(!s->pokracuj_cmd()->isVisible() && s->stav().losovani.pocet_zobrazenych == 10);
     }
 
-    // Page 2 replaces page 1; new sentences there keep the tasks of page 1 and draw page 2
-    // anew; after the last page continue hands over to the results.
+    // Page 2 replaces page 1; new sentences there keep the tasks of page 1 and draw page 2 anew.
     void nove_vety_na_strane_2()
     {
         main_frm *s = p_->otevri(QStringLiteral("DOPLNOVACKA"));
@@ -428,12 +404,6 @@ private slots:
         QCOMPARE(s->stav().losovani.pocet_zobrazenych, 10);
         QVERIFY(s->dopln_box(1)->text().isEmpty());
         QCOMPARE(s->stranka().vety[0].repro.cislo_vety, cislo_vety(vety(1)[vybrane[9]]));
-
-        p_->zkontroluj();
-        QVERIFY(spolecny_stav.vsetko_skontrolovane);
-        QCOMPARE(spolecny_stav.pocet_spatne, s->stranka().pocet_prvku() + 9);
-        p_->pokracuj();
-        QTRY_COMPARE(p_->tabulka ? p_->tabulka->aktivaci : 0, 1);
     }
 
     // Back unloads the exercise screen.
@@ -528,7 +498,7 @@ private slots:
 
     // A list opens under its label, as wide as its widest entry + 4, with the layout's
     // entries; near the bottom above it; F5 in it plays its sentence. Another label, the page
-    // or the same label closes it. Then choosing from it.
+    // or the same label closes it.
     void seznamy()
     {
         main_frm *s = p_->otevri(QStringLiteral("VYBEROVKA"), 2);
@@ -557,8 +527,7 @@ private slots:
         QVERIFY(!l->isVisible());
 
         // Open again: the entry under the pointer lights up while no button is held; keys take
-        // nothing; a release on the bottom edge (a row past the last) takes nothing, one on an
-        // entry takes it.
+        // nothing, nor does a release on the bottom edge (a row past the last).
         mys::klikni(s, popisek.center());
         for (int r : {3, 0, 5, 2}) {
             QTest::mouseMove(l->viewport(), radek_seznamu(r));
@@ -574,9 +543,6 @@ private slots:
         QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, QPoint(5, l->height()));
         QVERIFY(l->isVisible());
         QCOMPARE(s->vyber_txt(1)->text(), QString());
-        QTest::mouseRelease(l->viewport(), Qt::LeftButton, {}, radek_seznamu(4));
-        QVERIFY(!l->isVisible());
-        QCOMPARE(s->vyber_txt(1)->text(), s->stranka().vyber_txt[0].vyber_lst[4]);
     }
 
     // A whole text (all its ten sentences, five chosen) with two plays a sentence: the

@@ -319,12 +319,11 @@ private slots:
     // A dictation's box starts empty, a correction's holds one of the planted sentences.
     void diktat_a_oprava()
     {
-        static const QRegularExpression zasadene(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$"));
-        for (const druh_t druh : {druh_t::diktat, druh_t::oprava}) {
-            const QString text =
-                prvni_stranka({"S dvo<ma^mi#my> kamarátmi išiel <v#f>on.*4"}, druh).dopln_box_viceradkovy[0].text;
-            QVERIFY2(druh == druh_t::diktat ? text.isEmpty() : zasadene.match(text).hasMatch(), qPrintable(text));
-        }
+        const QString veta = QStringLiteral("S dvo<ma^mi#my> kamarátmi išiel <v#f>on.*4");
+        QVERIFY(prvni_stranka({veta}, druh_t::diktat).dopln_box_viceradkovy[0].text.isEmpty());
+        const QString text = prvni_stranka({veta}, druh_t::oprava).dopln_box_viceradkovy[0].text;
+        QVERIFY2(QRegularExpression(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$")).match(text).hasMatch(),
+                 qPrintable(text));
     }
 
     // A whole text's counters beside the speakers with the picture of the plays left;
@@ -422,7 +421,7 @@ private slots:
         QTest::newRow("wider than 2.8 labels: 10 points") << dlouhy.trimmed() << 10 << 3;
         QTest::newRow("four lines at 12 points: 10 points") << ctyri << 10 << 2;
     }
-    // The label's size and lines, and the bubble picture of its height.
+    // The label's point size and lines.
     void bublina()
     {
         QFETCH(QString, text);
@@ -431,8 +430,6 @@ private slots:
         const bublina_t b = rozvrhni_bublinu(text);
         QCOMPARE(b.body, body);
         QCOMPARE(int(b.radky.size()), radku);
-        QCOMPARE(b.vyska, radku * (body == 12 ? 20 : 16));
-        QCOMPARE(b.obrazek, QStringLiteral("GRAFIKA/HINT%1.BMP").arg(radku));
         QCOMPARE(b.radky.join(u' '), text.simplified());
     }
 

@@ -1,15 +1,13 @@
 // The results screen on a temporary installation: the pupil's own result, the tab, a long
-// name, the back button's looks and where it leads. What a visit writes and
-// shows is driven through the real program in tests/journeys.
+// name, the back button's looks. Where back leads, what a visit writes and shows is driven
+// through the real program in tests/journeys.
 #include "common/geometrie.h"
 #include "pomoc/falesna_platforma.h"
 #include "pomoc/falesny_zvuk.h"
 #include "pomoc/instalace.h"
 #include "pomoc/mys.h"
 #include "results/frm_tabulka.h"
-#include "shell/hostitel.h"
 #include "shell/plocha.h"
-#include "shell/ukazatel.h"
 #include "soubory_vysledku.h"
 
 #include <QDir>
@@ -23,10 +21,8 @@ namespace
 namespace gt = geometrie::tabulka;
 using sloupec_t = frm_tabulka::sloupec_t;
 
-constexpr QRgb pozadi = qRgb(0xe0, 0xe0, 0xd0);
-constexpr QRgb zpet_normalni = qRgb(0x40, 0x80, 0x40);
-constexpr QRgb zpet_hover = qRgb(0xff, 0xff, 0x00);
-constexpr QRgb zalozka = qRgb(0x20, 0x40, 0xc0);
+constexpr QRgb pozadi = qRgb(0xe0, 0xe0, 0xd0), zpet_normalni = qRgb(0x40, 0x80, 0x40),
+               zpet_hover = qRgb(0xff, 0xff, 0x00), zalozka = qRgb(0x20, 0x40, 0xc0);
 
 } // namespace
 
@@ -158,29 +154,6 @@ private slots:
         QVERIFY(!scr->klik_plocha()->zvyraznena());
         mys::najed(scr.get(), gt::zpet.center());
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 2);
-    }
-
-    // Back: to the unfinished exercise, or after a finished one to the set-up screen with the
-    // exercise screen unloaded, also when its score-table button kept it loaded.
-    void zpet()
-    {
-        for (bool hotovo : {false, true}) {
-            spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Eva"), 8, 2, hotovo);
-            instalace_.pouzij();
-            hostitel okno;
-            for (const auto id : {obrazovka_id::frm_select, obrazovka_id::main_frm, obrazovka_id::frm_tabulka})
-                okno.zaregistruj(id, [id](QWidget *p) {
-                    return id == obrazovka_id::frm_tabulka ? new frm_tabulka(p) : new obrazovka(p);
-                });
-            okno.show();
-            okno.ukaz(obrazovka_id::frm_select);
-            okno.ukaz(obrazovka_id::main_frm);
-            mys::klikni(okno.ukaz(obrazovka_id::frm_tabulka), gt::zpet.center());
-            QTRY_VERIFY(!jsou_presypaci_hodiny());
-            QCOMPARE(okno.aktualni_id(), hotovo ? obrazovka_id::frm_select : obrazovka_id::main_frm);
-            QCOMPARE(okno.najdi(obrazovka_id::main_frm) != nullptr, !hotovo);
-            QVERIFY(!okno.najdi(obrazovka_id::frm_tabulka));
-        }
     }
 };
 

@@ -59,7 +59,6 @@ private slots:
     }
     void cleanup() { hodiny::uvolni(); }
 
-    // ---- marks ----
     void znamka_data()
     {
         QTest::addColumn<QByteArray>("pasma"); // null: no file
@@ -95,7 +94,6 @@ private slots:
         QCOMPARE(vrat_znamku(doplnovacka(instalace_.data(), {}, spravne, spatne, hotovo)), znamka);
     }
 
-    // ---- the log ----
     // Records appended one after another, the first on a line of its own after a log edited
     // by hand; every line compared whole as it stands in the file.
     void zaznamy()
@@ -155,7 +153,6 @@ private slots:
                 QCOMPARE(radek.size(), sirka_zaznamu + 1);
     }
 
-    // ---- the score table ----
     void tabulka_data()
     {
         QTest::addColumn<QByteArray>("pred"); // null: no file
