@@ -326,9 +326,7 @@ private slots:
         for (int k = 1; k <= 9; ++k) {
             obrazkova_plocha *z = s->check_mark(k);
             QVERIFY(z->isVisible() && !s->repro(k)->isEnabled() && !s->dopln_box(k)->isEnabled());
-            QCOMPARE(z->isEnabled(), k == 2);
             QCOMPARE(z->geometry(), QRect(st.vety[k - 1].check_mark.poloha, QSize(30, 30)));
-            QCOMPARE(s->obraz().pixel(z->geometry().center()), k == 2 ? spatne : spravne);
             QCOMPARE(p_->pixel(s->dopln_box(k)->geometry().center()) == qRgb(255, 0, 0), k == 2);
         }
         QVERIFY(s->pokracuj_cmd()->isEnabled());

@@ -34,11 +34,14 @@ class tst_frm_tabulka : public QObject
     falesny_zvuk zvuk_;
     docasna_instalace instalace_;
 
-    // Jana's finished fill-in, the first result of its section.
-    std::unique_ptr<frm_tabulka> otevri(const QString &jmeno = QStringLiteral("Jana Šťastná"))
+    // A fill-in of the name on a section of the rows (none: no table before).
+    std::unique_ptr<frm_tabulka> otevri(const QString &jmeno = QStringLiteral("Jana Šťastná"), int spravne = 8,
+                                        int spatne = 2, bool hotovo = true, const QStringList &radky = {})
     {
-        QFile::remove(spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT")));
-        spolecny_stav = doplnovacka(instalace_.data(), jmeno, 8, 2);
+        const QString tab = spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT"));
+        if (radky.isEmpty() || !zapis(tab, jako_soubor(sekce("[8_3_DJ]", radky))))
+            QFile::remove(tab);
+        spolecny_stav = doplnovacka(instalace_.data(), jmeno, spravne, spatne, hotovo);
         instalace_.pouzij();
         auto scr = std::make_unique<frm_tabulka>();
         scr->show();
@@ -95,13 +98,9 @@ private slots:
         QFETCH(QStringList, radky);
         QFETCH(int, spravne);
         QFETCH(bool, hotovo);
-        QVERIFY(zapis(spoj_cestu(instalace_.data(), "TAB.DAT"), jako_soubor(sekce("[8_3_DJ]", radky))));
-        spolecny_stav = doplnovacka(instalace_.data(), QStringLiteral("Jana"), spravne, 3, hotovo);
-        instalace_.pouzij();
-        frm_tabulka scr;
-        scr.show();
-        QVERIFY(scr.vysledek_lbl()->isVisible());
-        QTEST(scr.vysledek_lbl()->text(), "text");
+        const auto scr = otevri(QStringLiteral("Jana"), spravne, 3, hotovo, radky);
+        QVERIFY(scr->vysledek_lbl()->isVisible());
+        QTEST(scr->vysledek_lbl()->text(), "text");
     }
 
     // A visit that kept its result says nothing; one whose log record could not be written
