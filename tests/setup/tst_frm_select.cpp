@@ -53,14 +53,18 @@ class tst_frm_select : public QObject
     QPointer<frm_select> scr_;
     int tisku_ = 0;
 
-    void bmp(const QString &jmeno, QSize v = QSize(20, 20), bool dira_v_lici = false)
+    void bmp(const QString &jmeno, QSize v = QSize(20, 20))
     {
         instalace_.vytvor_bitmapu(jmeno, v.width(), v.height(), barva(jmeno));
-        const QString cesta = instalace_.media() + QLatin1Char('/') + jmeno;
-        QImage obrazek(cesta);
-        for (const QPoint b : {QPoint(0, 0), dira})
-            obrazek.setPixel(b, dira_v_lici ? qRgb(255, 0, 255) : barva(jmeno));
-        QVERIFY(obrazek.save(cesta, "BMP"));
+    }
+    // A sliding face: its corner gives the key colour, which the hole has too.
+    void lice(const QString &jmeno, QSize v)
+    {
+        bmp(jmeno, v);
+        QImage obrazek(instalace_.media() + QLatin1Char('/') + jmeno);
+        obrazek.setPixel(0, 0, qRgb(255, 0, 255));
+        obrazek.setPixel(dira, qRgb(255, 0, 255));
+        QVERIFY(obrazek.save(instalace_.media() + QLatin1Char('/') + jmeno, "BMP"));
     }
 
     // The main menu's topic click: grade and topic stored, the set-up screen shown.
@@ -138,12 +142,11 @@ private slots:
                 bmp(volby::ukazka(volby::druh(n), 1, 7));
             }
         }
-        bmp(volby::napoveda(false));
-        bmp(volby::napoveda(true));
-        bmp(zpet_hover);
+        for (const QString &jmeno : {volby::napoveda(false), volby::napoveda(true), zpet_hover})
+            bmp(jmeno);
         bmp(napoveda, QSize(640, 480));
-        bmp(pokracuj_lice, lice_pokracuj, true);
-        bmp(tiskni_lice, lice_tiskni, true);
+        lice(pokracuj_lice, lice_pokracuj);
+        lice(tiskni_lice, lice_tiskni);
     }
 
     void init()
@@ -368,9 +371,6 @@ private slots:
         QCOMPARE(spolecny_stav.druh_ulohy, QString());
         QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
         QVERIFY(scr_->jmeno_txt()->text().isEmpty() && scr_->jmeno_txt()->isVisible());
-        QCOMPARE(scr_->plocha(3)->geometry(), QRect(111, 416, 88, 25));
-        for (int n = 0; n < 12; ++n)
-            QCOMPARE(scr_->plocha(n)->isEnabled(), n != 4 && n != 5);
         QImage cista(640, 480, QImage::Format_RGB32);
         cista.fill(barva(pozadi()));
         QCOMPARE(scr_->obraz(), cista);

@@ -54,9 +54,7 @@ private slots:
         QVERIFY2(v.ok(), qPrintable(v.chyby.join(QLatin1Char('\n'))));
 
         const QString dat = vystup(QStringLiteral("VERBANO2.DAT"));
-        QFile f(dat);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray surove = f.readAll();
+        const QByteArray surove = obsah(dat);
         QVERIFY(surove.endsWith("\r\n") && !surove.contains("Na dvore"));
         QCOMPARE(nacti_sekci(dat, QStringLiteral("5_1")).radky,
                  (QStringList{"Na dvore stál ve<ľ#l>ký d<u#ú>b.*1", "Pes Bodrík le<ž#š>al pod ním.*2"}));
@@ -74,7 +72,7 @@ private slots:
         QTest::addColumn<QString>("soubor");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("chyba");
-        static const struct {
+        const struct {
             const char *jmeno, *soubor, *text, *chyba;
         } radky[] = {
             {"wrong header", "vety/5_2.txt", "[5_3]\nA<b#c>*1\n", "content/vety/5_2.txt:1:"},
@@ -118,7 +116,8 @@ private slots:
         for (const QString &soubor : soubory)
             QVERIFY(zapis_cely_soubor(disk.cesta(soubor), "stare"));
         QVERIFY(disk.zaplni(0));
-        const vysledek_kompilace_t v = kompiluj({dir_->filePath(QStringLiteral("content")), disk.cesta({}), {}, {}, {}});
+        const vysledek_kompilace_t v =
+            kompiluj({dir_->filePath(QStringLiteral("content")), disk.cesta({}), {}, {}, {}});
         QVERIFY2(v.chyby.join('\n').contains("VERBANO2.DAT: cannot write"), qPrintable(v.chyby.join('\n')));
         for (const QString &soubor : soubory)
             QCOMPARE(obsah(disk.cesta(soubor)), QByteArray("stare"));
