@@ -4,6 +4,8 @@
 #include "common/soubory.h"
 #include "results/zaznam.h"
 
+#include <QFile>
+
 // The record of grade 5..9, topic, {sentences, right, wrong, mark} at 9:05 on a desktop
 // whose short date is `datum`.
 inline QByteArray zaznam(const QString &jmeno, const QString &datum, int rocnik, int tema, QList<int> pocty)
@@ -16,9 +18,14 @@ inline QByteArray zaznam(const QString &jmeno, const QString &datum, int rocnik,
     s.pocet_uloh = pocty[0];
     s.pocet_spravne = pocty[1];
     s.pocet_spatne = pocty[2];
-    QByteArray b;
-    for (const QString &r : sestav_zaznam(s, pocty[3], QDateTime(QDate(2026, 1, 1), QTime(9, 5))))
-        b += do_cp1250(r) + "\r\n";
+    const QByteArray b =
+        do_cp1250(sestav_zaznam(s, pocty[3], QDateTime(QDate(2026, 1, 1), QTime(9, 5))).join("\r\n") + "\r\n");
     hodiny::uvolni();
     return b;
+}
+
+inline bool zapis(const QString &cesta, const QByteArray &obsah)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size();
 }
