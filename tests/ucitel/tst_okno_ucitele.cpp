@@ -6,9 +6,7 @@
 
 #include <QBarSet>
 #include <QChartView>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QHeaderView>
 #include <QHorizontalStackedBarSeries>
 #include <QLineEdit>
@@ -21,28 +19,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace
-{
-
-// Visits of 7th-grade topics on days of December 2026, and a damaged line.
-QByteArray log_tridy()
-{
-    return zaznam("Jana Nováková", "3.12.2026", 7, 2, {10, 8, 2, 2}) +
-           zaznam("Čestmír Baláž", "1.12.2026", 7, 1, {10, 10, 0, 1}) +
-           zaznam("Jana Nováková", "1.12.2026", 7, 2, {10, 3, 1, 0}) +
-           zaznam("Adam Kríž", "2.12.2026", 7, 2, {5, 1, 9, 5}) +
-           zaznam("Jana Nováková", "4.12.2026", 7, 3, {10, 9, 1, 1}) + "damaged\r\n";
-}
-
-QStringList sloupec(const QAbstractItemModel *m, int s)
+static QStringList sloupec(const QAbstractItemModel *m, int s)
 {
     QStringList hodnoty;
     for (int r = 0; r < m->rowCount(); ++r)
         hodnoty.append(m->index(r, s).data().toString());
     return hodnoty;
 }
-
-} // namespace
 
 class tst_okno_ucitele : public QObject
 {
@@ -54,13 +37,16 @@ class tst_okno_ucitele : public QObject
     template <typename T> T *prvek(const char *jmeno) const { return okno_->findChild<T *>(QLatin1String(jmeno)); }
 
 private slots:
+    // Visits of 7th-grade topics on days of December 2026, a damaged line, and a class table.
     void initTestCase()
     {
-        QFile log(cesta_logu(data_.path()));
-        QVERIFY(log.open(QIODevice::WriteOnly) && log.write(log_tridy()) > 0);
-        log.close();
-        QFile tab(data_.filePath("TAB.DAT"));
-        QVERIFY(tab.open(QIODevice::WriteOnly) && tab.write("[8_2_DJ]\r\nJana|8|2|2\r\nAdam|1|9|5\r\n") > 0);
+        QVERIFY(zapis(cesta_logu(data_.path()), zaznam("Jana Nováková", "3.12.2026", 7, 2, {10, 8, 2, 2}) +
+                                                    zaznam("Čestmír Baláž", "1.12.2026", 7, 1, {10, 10, 0, 1}) +
+                                                    zaznam("Jana Nováková", "1.12.2026", 7, 2, {10, 3, 1, 0}) +
+                                                    zaznam("Adam Kríž", "2.12.2026", 7, 2, {5, 1, 9, 5}) +
+                                                    zaznam("Jana Nováková", "4.12.2026", 7, 3, {10, 9, 1, 1}) +
+                                                    "damaged\r\n"));
+        QVERIFY(zapis(data_.filePath("TAB.DAT"), "[8_2_DJ]\r\nJana|8|2|2\r\nAdam|1|9|5\r\n"));
     }
     void init()
     {
@@ -71,70 +57,52 @@ private slots:
     }
     void cleanup() { delete okno_; }
 
-    // Each filter as its widget sets it; rows in the order of the date column.
+    // Each filter as its widget holds it; pupils by initial, in the order of the date column.
     void filtre_data()
     {
         QTest::addColumn<QStringList>("nastaveni"); // "widget=value"
-        QTest::addColumn<QStringList>("zaci");
-        QTest::newRow("none") << QStringList{}
-                              << QStringList{"Čestmír Baláž", "Jana Nováková", "Adam Kríž", "Jana Nováková",
-                                             "Jana Nováková"};
-        QTest::newRow("part of a name typed")
-            << QStringList{"filtr_zaka=nov"} << QStringList{"Jana Nováková", "Jana Nováková", "Jana Nováková"};
-        QTest::newRow("unfinished hidden")
-            << QStringList{"filtr_zaka=nov", "skryt_nedokoncene="} << QStringList{"Jana Nováková", "Jana Nováková"};
-        QTest::newRow("topic") << QStringList{"filtr_rocniku=7. ročník", "filtr_temy=Číslovky"}
-                               << QStringList{"Jana Nováková", "Adam Kríž", "Jana Nováková"};
-        QTest::newRow("mark") << QStringList{"filtr_znamky=nedokončené"} << QStringList{"Jana Nováková"};
-        QTest::newRow("dates") << QStringList{"od=2.12.2026", "do=3.12.2026"}
-                               << QStringList{"Adam Kríž", "Jana Nováková"};
+        QTest::addColumn<QString>("zaci");
+        QTest::newRow("none") << QStringList{} << "ČJAJJ";
+        QTest::newRow("part of a name typed") << QStringList{"filtr_zaka=nov"} << "JJJ";
+        QTest::newRow("unfinished hidden") << QStringList{"filtr_zaka=nov", "skryt_nedokoncene=true"} << "JJ";
+        QTest::newRow("topic") << QStringList{"filtr_rocniku=7. ročník", "filtr_temy=Číslovky"} << "JAJ";
+        QTest::newRow("mark") << QStringList{"filtr_znamky=nedokončené"} << "J";
+        QTest::newRow("dates") << QStringList{"od=2026-12-02", "do=2026-12-03"} << "AJ";
     }
     void filtre()
     {
         QFETCH(QStringList, nastaveni);
-        QFETCH(QStringList, zaci);
         for (const QString &n : nastaveni) {
-            const QString jmeno = n.section('=', 0, 0), hodnota = n.section('=', 1);
-            QWidget *w = okno_->findChild<QWidget *>(jmeno);
-            QVERIFY2(w, qPrintable(jmeno));
-            if (auto *e = qobject_cast<QLineEdit *>(w))
-                QTest::keyClicks(e, hodnota);
-            else if (auto *d = qobject_cast<QDateEdit *>(w))
-                d->setDate(QDate::fromString(hodnota, QStringLiteral("d.M.yyyy")));
-            else if (auto *c = qobject_cast<QComboBox *>(w))
-                c->setCurrentIndex(c->findText(hodnota));
-            else if (auto *b = qobject_cast<QCheckBox *>(w))
-                QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(5, b->height() / 2));
+            QWidget *w = okno_->findChild<QWidget *>(n.section('=', 0, 0));
+            QVERIFY2(w && w->metaObject()->userProperty().write(w, n.section('=', 1)), qPrintable(n));
         }
-        QCOMPARE(sloupec(okno_->vyber(), model_zaznamu::zak), zaci);
+        QString zaci, vyvezeni, chyba;
+        for (const QString &z : sloupec(okno_->vyber(), model_zaznamu::zak))
+            zaci += z[0];
+        QTEST(zaci, "zaci");
         QVERIFY(okno_->stav().contains(QStringLiteral("Preskočené poškodené riadky: 1.")));
         // The export holds what is shown, in the order shown.
-        QString chyba;
-        QVERIFY(okno_->vyvezi(data_.filePath("v.csv"), &chyba));
         QFile csv(data_.filePath("v.csv"));
-        QVERIFY(csv.open(QIODevice::ReadOnly));
-        QStringList v;
-        for (const QByteArray &r : csv.readAll().split('\n').mid(1, zaci.size()))
-            v.append(QString::fromUtf8(r.left(r.indexOf(';'))));
-        QCOMPARE(v, zaci);
+        QVERIFY(okno_->vyvezi(csv.fileName(), &chyba) && csv.open(QIODevice::ReadOnly));
+        for (const QByteArray &r : csv.readAll().split('\n').mid(1))
+            vyvezeni += QString::fromUtf8(r).left(1);
+        QCOMPARE(vyvezeni, zaci);
     }
 
-    // A header click sorts, a second click turns the order; names the Slovak way.
+    // A header click sorts, a second click turns the order; names the Slovak way, shares as numbers.
     void triedenie()
     {
-        QTableView *t = okno_->findChild<QTableView *>();
-        const auto klik = [t](int s) {
-            QHeaderView *h = t->horizontalHeader();
+        QHeaderView *h = okno_->findChild<QTableView *>()->horizontalHeader();
+        const auto klik = [h](int s) {
             QTest::mouseClick(h->viewport(), Qt::LeftButton, {}, QPoint(h->sectionViewportPosition(s) + 5, 5));
         };
         klik(model_zaznamu::zak);
         QCOMPARE(sloupec(okno_->vyber(), model_zaznamu::zak).mid(0, 3),
                  (QStringList{"Adam Kríž", "Čestmír Baláž", "Jana Nováková"}));
         klik(model_zaznamu::podil);
-        QCOMPARE(sloupec(okno_->vyber(), model_zaznamu::podil),
-                 (QStringList{"10,0 %", "75,0 %", "80,0 %", "90,0 %", "100,0 %"}));
         klik(model_zaznamu::podil);
-        QCOMPARE(sloupec(okno_->vyber(), model_zaznamu::podil).first(), QStringLiteral("100,0 %"));
+        QCOMPARE(sloupec(okno_->vyber(), model_zaznamu::podil),
+                 (QStringList{"100,0 %", "90,0 %", "80,0 %", "75,0 %", "10,0 %"}));
     }
 
     // The pupil's progress and the grade's topics as charts, the ten best from the table.
@@ -154,16 +122,17 @@ private slots:
         prvek<QComboBox>("rocnik_tem")->setCurrentIndex(2);
         const QList<QAbstractSeries *> temy = prvek<QChartView>("graf_tem")->chart()->series();
         QCOMPARE(temy.size(), 1);
-        QStringList pocty;
-        for (QBarSet *s : static_cast<QHorizontalStackedBarSeries *>(temy[0])->barSets()) {
-            QStringList p;
-            for (int k = 0; k < s->count(); ++k)
-                p.append(QString::number(s->at(k)));
-            pocty.append(s->label() + ": " + p.join(' '));
-        }
         // Every topic of the grade, bottom-up so that the first stands at the top.
-        QCOMPARE(pocty, (QStringList{"Známka 1: 0 0 0 1 0 1", "Známka 2: 0 0 0 0 1 0", "Známka 3: 0 0 0 0 0 0",
-                                     "Známka 4: 0 0 0 0 0 0", "Známka 5: 0 0 0 0 1 0", "Nedokončené: 0 0 0 0 1 0"}));
+        QStringList pocty;
+        for (QBarSet *s : static_cast<QHorizontalStackedBarSeries *>(temy[0])->barSets())
+            for (int k = 0; k < s->count(); ++k)
+                pocty.append(QString::number(s->at(k)));
+        QCOMPARE(pocty.join(""), "000101"
+                                 "000010"
+                                 "000000"
+                                 "000000"
+                                 "000010"
+                                 "000010");
 
         pohledy->setCurrentIndex(3);
         QCOMPARE(sloupec(pohledy->widget(3)->findChild<QTableWidget *>()->model(), 1), (QStringList{"Jana", "Adam"}));
@@ -177,14 +146,12 @@ private slots:
         tlaciaren.setOutputFormat(QPrinter::PdfFormat);
         tlaciaren.setOutputFileName(data_.filePath("sprava.pdf"));
         okno_->vytlac(tlaciaren);
-        QProcess p;
+        QProcess p, obrazky;
         p.start(QStringLiteral("pdftotext"), {data_.filePath("sprava.pdf"), QStringLiteral("-")});
         if (!p.waitForFinished(20000) || p.exitCode())
             QSKIP("pdftotext (poppler-utils) is missing");
         const QString text = QString::fromUtf8(p.readAllStandardOutput());
-        QVERIFY(text.contains(QStringLiteral("Výsledky žiakov")) && text.contains(QStringLiteral("Adam Kríž")));
-        QVERIFY(!text.contains(QStringLiteral("Jana Nováková")));
-        QProcess obrazky;
+        QVERIFY(text.contains("Výsledky žiakov") && text.contains("Adam Kríž") && !text.contains("Jana Nováková"));
         obrazky.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), data_.filePath("sprava.pdf")});
         QVERIFY(obrazky.waitForFinished(20000));
         QCOMPARE(obrazky.readAllStandardOutput().count("\n") - 2, 2); // the pupil's and the topics' charts
