@@ -3,7 +3,7 @@
 // `bench_tabulka N` only makes N updates, for callgrind (jedna_uprava).
 #include "common/druhy.h"
 #include "common/soubory.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "results/navsteva.h"
 #include "results/tabulka.h"
 

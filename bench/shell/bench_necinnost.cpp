@@ -2,9 +2,9 @@
 // while the main menu sits untouched for five seconds. The target is under 2 % of one
 // core for each. Runs on the built media folder when there is one.
 #include "common/pismo.h"
-#include "pomoc/falesna_platforma.h"
-#include "pomoc/instalace.h"
-#include "pomoc/mys.h"
+#include "nahrady/falesna_platforma.h"
+#include "nahrady/instalace.h"
+#include "nahrady/mys.h"
 #include "shell/cekej.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"

@@ -2,7 +2,7 @@
 
 #include "common/geometrie.h"
 #include "common/soubory.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "pomoc/ovladani_x.h"
 
 #include <QDir>

@@ -2,10 +2,10 @@
 // name, the back button's looks. Where back leads, what a visit writes and shows is driven
 // through the real program in tests/journeys.
 #include "common/geometrie.h"
-#include "pomoc/falesna_platforma.h"
-#include "pomoc/falesny_zvuk.h"
-#include "pomoc/instalace.h"
-#include "pomoc/mys.h"
+#include "nahrady/falesna_platforma.h"
+#include "nahrady/falesny_zvuk.h"
+#include "nahrady/instalace.h"
+#include "nahrady/mys.h"
 #include "results/frm_tabulka.h"
 #include "shell/plocha.h"
 #include "soubory_vysledku.h"

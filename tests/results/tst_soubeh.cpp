@@ -1,7 +1,7 @@
 // Several pupils on one data folder finish at the same moment: separate processes run the
 // whole results visit at once; afterwards every record is in the log and every table
 // section holds the right ten. A lock left behind by a program that died blocks nobody.
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "results/navsteva.h"
 #include "soubory_vysledku.h"
 

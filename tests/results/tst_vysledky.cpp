@@ -2,7 +2,7 @@
 // log record byte for byte, and the score table placed and saved.
 #include "common/hodiny.h"
 #include "data/kontejner.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "pomoc/maly_disk.h"
 #include "results/navsteva.h"
 #include "results/zaznam.h"

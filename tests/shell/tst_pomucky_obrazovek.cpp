@@ -3,7 +3,7 @@
 // prehraj_zvuk tells it, and the real device: playing where there is sound, failing soft
 // where there is not).
 #include "common/pismo.h"
-#include "pomoc/falesny_zvuk.h"
+#include "nahrady/falesny_zvuk.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"

@@ -1,7 +1,7 @@
 // The screenshot tour runs through every screen on the built installation: each state a
 // full 640 × 480 picture (the main menu's states first, the worksheets' pages rendered
 // from their PDF files, the teacher's window at its own size), each unlike the one before, and an index page.
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 
 #include <QProcess>
 #include <QtTest>

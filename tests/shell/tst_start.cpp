@@ -1,8 +1,8 @@
 // Start-up: every failure and the state a successful start leaves; reading ORTANEL.INI;
 // the single-instance lock (a second copy is refused, a crashed one's lock is not).
 #include "common/stav.h"
-#include "pomoc/falesna_platforma.h"
-#include "pomoc/instalace.h"
+#include "nahrady/falesna_platforma.h"
+#include "nahrady/instalace.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/ini.h"

@@ -9,7 +9,7 @@
 #include "exercise/kontrola.h"
 #include "exercise/obrazky_cviceni.h"
 #include "exercise/rozvrzeni.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "sestaveni.h"
 #include "spolecne.h"
 #include "zvuk.h"

@@ -2,9 +2,9 @@
 // build's own by default) and a throw-away data folder with the built data files; the
 // photographs and their index page index.html go to OUTDIR.
 #include "common/pismo.h"
-#include "pomoc/falesna_platforma.h"
-#include "pomoc/falesny_zvuk.h"
-#include "pomoc/instalace.h"
+#include "nahrady/falesna_platforma.h"
+#include "nahrady/falesny_zvuk.h"
+#include "nahrady/instalace.h"
 #include "prohlidka.h"
 #include "shell/hostitel.h"
 #include "shell/start.h"

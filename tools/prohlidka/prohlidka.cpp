@@ -1,6 +1,6 @@
 #include "prohlidka.h"
 
-#include "pomoc/mys.h"
+#include "nahrady/mys.h"
 #include "shell/cekej.h"
 #include "shell/hostitel.h"
 

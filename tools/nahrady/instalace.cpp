@@ -1,4 +1,4 @@
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 
 #include "common/katalog.h"
 #include "common/soubory.h"

@@ -1,4 +1,4 @@
-#include "pomoc/mys.h"
+#include "nahrady/mys.h"
 
 #include <QApplication>
 #include <QCursor>
