@@ -8,6 +8,18 @@
 #include "pomoc/vlastni_x.h"
 
 #include <QtTest>
+#include <cstdio>
+#include <unistd.h>
+
+namespace
+{
+// A process runs while /proc has it and it is not a zombie waiting to be reaped.
+bool bezi(long pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.open(QIODevice::ReadOnly) && !stat.readAll().split(')').value(1).trimmed().startsWith('Z');
+}
+} // namespace
 
 class tst_program : public QObject
 {
@@ -35,10 +47,31 @@ private slots:
         const QString rozdil = porovnej_log(v.log, {{QStringLiteral("Jan Novak"), 4, 1, 5, 0, 5, znamka}});
         QVERIFY2(rozdil.isEmpty(), qPrintable(rozdil));
     }
+
+    // A test killed outright (a timeout's kill) takes its X server with it.
+    void x_konci_s_testem()
+    {
+        QProcess test;
+        test.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--jen-x")});
+        QVERIFY(test.waitForReadyRead(15000));
+        const long x = test.readLine().trimmed().toLong();
+        if (x <= 0)
+            QSKIP(qPrintable(QStringLiteral("no X server: ") + x_.duvod()));
+        QVERIFY(bezi(x));
+        test.kill();
+        QVERIFY(test.waitForFinished());
+        QTRY_VERIFY_WITH_TIMEOUT(!bezi(x), 5000);
+    }
 };
 
 int main(int argc, char *argv[])
 {
+    if (argc == 2 && argv[1] == QByteArrayView("--jen-x")) { // the child of x_konci_s_testem
+        vlastni_x x(QSize(64, 64));
+        std::printf("%ld\n", x.pid());
+        std::fflush(stdout);
+        pause();
+    }
     vlastni_x x(QSize(1280, 960));
     QCoreApplication aplikace(argc, argv);
     tst_program test(x);

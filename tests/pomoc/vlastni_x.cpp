@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <csignal>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,8 +18,12 @@ vlastni_x::vlastni_x(QSize velikost)
     }
     const QByteArray fd = QByteArray::number(roura[1]);
     const QByteArray obrazovka = QStringLiteral("%1x%2x24").arg(velikost.width()).arg(velikost.height()).toLatin1();
+    const pid_t rodic = getpid();
     const pid_t pid = fork();
     if (pid == 0) {
+        // The server ends with the test however the test ends (a crash, a timeout's kill).
+        if (prctl(PR_SET_PDEATHSIG, SIGTERM) != 0 || getppid() != rodic)
+            _exit(127);
         close(roura[0]);
         execl(xvfb.constData(), "Xvfb", "-displayfd", fd.constData(), "-screen", "0", obrazovka.constData(),
               "-nolisten", "tcp", "-noreset", static_cast<char *>(nullptr));

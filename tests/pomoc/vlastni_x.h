@@ -6,7 +6,7 @@
 // A private X server (Xvfb) for a test that needs a real display. Made before the
 // QApplication: when the server runs, DISPLAY names it and Qt uses its X11 platform;
 // otherwise nothing changes and the test skips what needs X (duvod() says why). The
-// server ends with the object.
+// server ends with the object, or with the test's process when that ends first.
 class vlastni_x {
 public:
     explicit vlastni_x(QSize velikost);
@@ -15,6 +15,7 @@ public:
     vlastni_x &operator=(const vlastni_x &) = delete;
 
     bool bezi() const { return pid_ > 0; }
+    long pid() const { return pid_; }
     QString displej() const { return displej_; }
     QString duvod() const { return duvod_; }
 
