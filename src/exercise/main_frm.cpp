@@ -8,13 +8,12 @@
 #include "data/losovani.h"
 #include "exercise/obrazky_cviceni.h"
 #include "exercise/ukazatele_cviceni.h"
+#include "shell/cekej.h"
 #include "shell/obrazky.h"
 #include "shell/platforma.h"
 #include "shell/ukazatel.h"
 
-#include <QCoreApplication>
 #include <QPainter>
-#include <QPointer>
 #include <QTimer>
 
 namespace g = geometrie::cviceni;
@@ -355,9 +354,7 @@ void main_frm::aktivace()
     }
     ukaz_buffer_stranky();
     obnov_ukazatel();
-    QPointer<main_frm> ja(this);
-    QCoreApplication::processEvents();
-    if (ja)
+    if (strazce_t(this).obsluz_udalosti())
         refreshni_controly();
 }
 

@@ -12,7 +12,6 @@
 #include "shell/zvuk.h"
 
 #include <QMouseEvent>
-#include <QPointer>
 #include <QTimer>
 
 namespace g = geometrie::cviceni;
@@ -170,9 +169,9 @@ void main_frm::zkontroluj()
     }
     zakaz_vstupy();
 
-    QPointer<main_frm> ja(this);
+    const strazce_t ja(this);
     odhal_pokracuj();
-    if (!ja)
+    if (!ja.zije())
         return;
     plocha(tl_tabulka)->setEnabled(true);
     plocha(tl_zpet)->setEnabled(true);
@@ -224,7 +223,7 @@ void main_frm::odhal_pokracuj()
             box->resize(box->width(), misto.top() - box->y());
     casovac_animace_->setProperty("snimek", 1);
     casovac_animace_->start();
-    QPointer<main_frm> ja(this);
+    const strazce_t ja(this);
     for (int f = 1; f <= vyska; ++f) {
         casovac_animace_->setProperty("snimek", f);
         pokracuj_cmd_->nastav_obrazek(snimek_odhaleni(obraz(), g::pokracuj, lice, f));
@@ -232,8 +231,7 @@ void main_frm::odhal_pokracuj()
             pokracuj_cmd_->show();
         if (f == vyska)
             break;
-        cekej(prodleva_odhaleni_ms);
-        if (!ja)
+        if (!ja.cekej(prodleva_odhaleni_ms))
             return;
     }
     casovac_animace_->stop();

@@ -14,9 +14,7 @@
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
 
-#include <QCoreApplication>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTimer>
 
 namespace gn = geometrie::nastaveni;
@@ -47,13 +45,13 @@ void frm_select::nacti_bitmapy()
 {
     zpet_hover_ = bitmapa(QStringLiteral("GRAFIKA/SETUP/MZPETH.BMP"));
     for (int n = 6; n <= 9; ++n) {
-        tlacitka_druhu_[n - 6][1] = bitmapa(volby::tlacitko_druhu(n, true));
-        tlacitka_druhu_[n - 6][0] = bitmapa(volby::tlacitko_druhu(n, false));
+        tlacitka_druhu_[n - volby::prvni_plocha_druhu][1] = bitmapa(volby::tlacitko_druhu(n, true));
+        tlacitka_druhu_[n - volby::prvni_plocha_druhu][0] = bitmapa(volby::tlacitko_druhu(n, false));
     }
     for (int n = 0; n <= 5; ++n)
         sipky_poctu_[n] = bitmapa(volby::sipka_poctu(n));
     for (int n = 6; n <= 9; ++n)
-        sipky_druhu_[n - 6] = bitmapa(volby::sipka_druhu(n));
+        sipky_druhu_[n - volby::prvni_plocha_druhu] = bitmapa(volby::sipka_druhu(n));
     napoveda_[0] = bitmapa(volby::napoveda(false));
     napoveda_[1] = bitmapa(volby::napoveda(true));
     for (int n = 0; n <= 3; ++n)
@@ -117,10 +115,9 @@ bool frm_select::zaneprazdnena() const { return casovac_animace_->isActive(); }
 
 void frm_select::aktivace()
 {
-    QPointer<frm_select> ja(this);
+    const strazce_t ja(this);
     obnov_ukazatel();
-    QCoreApplication::processEvents();
-    if (!ja)
+    if (!ja.obsluz_udalosti())
         return;
     plocha(volby::plocha_zpet)->setEnabled(true);
     if (jmeno_txt_->isVisible())
@@ -170,10 +167,10 @@ void frm_select::zvol_pocet(int n)
 void frm_select::zvol_druh(int n)
 {
     if (const auto predchozi = volby::plocha_druhu(spolecny_stav.druh_ulohy))
-        vykresli_obrazek(tlacitka_druhu_[*predchozi - 6][0], gn::druh[*predchozi - 6]);
-    vykresli_obrazek(tlacitka_druhu_[n - 6][1], gn::druh[n - 6]);
+        vykresli_obrazek(tlacitka_druhu_[*predchozi - volby::prvni_plocha_druhu][0], gn::druh[*predchozi - volby::prvni_plocha_druhu]);
+    vykresli_obrazek(tlacitka_druhu_[n - volby::prvni_plocha_druhu][1], gn::druh[n - volby::prvni_plocha_druhu]);
     spolecny_stav.druh_ulohy = klicove_slovo(volby::druh(n));
-    vykresli_obrazek(sipky_druhu_[n - 6], gn::sipka_druhu);
+    vykresli_obrazek(sipky_druhu_[n - volby::prvni_plocha_druhu], gn::sipka_druhu);
     // Read at every press and not kept: only one of eight is ever on screen.
     vykresli_obrazek(bitmapa(volby::ukazka(volby::druh(n), spolecny_stav.rocnik, spolecny_stav.tema)), gn::ukazka);
 }
@@ -189,9 +186,7 @@ void frm_select::zpet_do_menu()
     hostitel *okno = hostitel::instance();
     if (!okno || !okno->ukaz(obrazovka_id::hl_menu, hostitel::potom_t::nic))
         return;
-    QPointer<frm_select> ja(this);
-    QCoreApplication::processEvents();
-    if (ja)
+    if (strazce_t(this).obsluz_udalosti())
         okno->uvolni(obrazovka_id::frm_select);
 }
 
@@ -200,9 +195,9 @@ void frm_select::posun_tlacitka()
     const volby::stav_t stav{spolecny_stav.rocnik,     spolecny_stav.tema, spolecny_stav.pocet_uloh,
                              spolecny_stav.druh_ulohy, jmeno_txt_->text(), vysunuto_pokracuj_,
                              vysunuto_tiskni_};
-    QPointer<frm_select> ja(this);
+    const strazce_t ja(this);
     for (const volby::posun_t posun : volby::posuny_po_stisku(stav)) {
-        if (!ja)
+        if (!ja.zije())
             return;
         switch (posun) {
         case volby::posun_t::vytahni_pokracuj: vytahni_pokracuj(); break;
@@ -238,9 +233,7 @@ void frm_select::najeti_na_plochu(int n)
 
 void frm_select::zmena_jmena()
 {
-    QPointer<frm_select> ja(this);
-    QCoreApplication::processEvents();
-    if (!ja || zaneprazdnena())
+    if (!strazce_t(this).obsluz_udalosti() || zaneprazdnena())
         return;
     const volby::stav_t stav{spolecny_stav.rocnik,     spolecny_stav.tema, spolecny_stav.pocet_uloh,
                              spolecny_stav.druh_ulohy, jmeno_txt_->text(), vysunuto_pokracuj_,
@@ -309,7 +302,7 @@ void frm_select::posun(obrazkova_plocha *tlacitko, bool &vysunuto, const QImage 
         return;
     tlacitko->setGeometry(QRect(kde, lice.size()));
     casovac_animace_->start();
-    QPointer<frm_select> ja(this);
+    const strazce_t ja(this);
     const QList<int> snimky = poradi_snimku(lice.height(), ven);
     for (qsizetype i = 0; i < snimky.size(); ++i) {
         tlacitko->nastav_obrazek(snimek_posunu(obraz(), kde, lice, snimky[i]));
@@ -317,8 +310,7 @@ void frm_select::posun(obrazkova_plocha *tlacitko, bool &vysunuto, const QImage 
             tlacitko->show();
         if (i + 1 == snimky.size())
             break;
-        cekej(prodleva_snimku_ms);
-        if (!ja)
+        if (!ja.cekej(prodleva_snimku_ms))
             return;
     }
     casovac_animace_->stop();

@@ -15,12 +15,10 @@ constexpr std::array<int, 4> limity = {1, 2, 3, 100};
 constexpr std::array<const char *, 4> cisla = {"1X", "2X", "3X", "NE"};
 constexpr std::array<druh_t, 4> druhy = {druh_t::diktat, druh_t::oprava, druh_t::doplnovacka, druh_t::vyberovka};
 
-constexpr int prvni_druh = 6;
-
 } // namespace
 
 bool je_plocha_poctu(int n) { return n >= 0 && n < int(pocty.size()); }
-bool je_plocha_druhu(int n) { return n >= prvni_druh && n < prvni_druh + int(druhy.size()); }
+bool je_plocha_druhu(int n) { return n >= prvni_plocha_druhu && n < prvni_plocha_druhu + int(druhy.size()); }
 
 int pocet(int n) { return je_plocha_poctu(n) ? pocty[n] : 0; }
 
@@ -53,13 +51,13 @@ QString sipka_poctu(int n)
     return slozka + QStringLiteral("SIPKA_%1.BMP").arg(pocty[n], 2, 10, QLatin1Char('0'));
 }
 
-druh_t druh(int n) { return druhy.at(n - prvni_druh); }
+druh_t druh(int n) { return druhy.at(n - prvni_plocha_druhu); }
 
 std::optional<int> plocha_druhu(const QString &druh_ulohy)
 {
     for (int i = 0; i < int(druhy.size()); ++i)
         if (klicove_slovo(druhy[i]) == druh_ulohy)
-            return prvni_druh + i;
+            return prvni_plocha_druhu + i;
     return std::nullopt;
 }
 
@@ -74,7 +72,7 @@ QString sipka_druhu(int n)
 {
     if (!je_plocha_druhu(n))
         return {};
-    return slozka + QStringLiteral("SIPKA_T%1.BMP").arg(n - prvni_druh + 1);
+    return slozka + QStringLiteral("SIPKA_T%1.BMP").arg(n - prvni_plocha_druhu + 1);
 }
 
 QString pozadi(int rocnik, int tema) { return slozka + QStringLiteral("BG_%1%2.BMP").arg(rocnik).arg(tema); }

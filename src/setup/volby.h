@@ -15,6 +15,7 @@ namespace volby
 // Areas 0..5: 5, 10, 15, 20, 25 and 30 sentences (the last two never respond);
 // 6..9: the kinds; 10: help on start; 11: back to the main menu.
 constexpr int pocet_ploch = 12;
+constexpr int prvni_plocha_druhu = 6;
 constexpr int plocha_napovedy = 10;
 constexpr int plocha_zpet = 11;
 bool je_plocha_poctu(int n);

@@ -1,5 +1,6 @@
 #include "shell/cekej.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
@@ -50,4 +51,16 @@ void cekej(double ms)
         if (!dobehl)
             return;
     }
+}
+
+bool strazce_t::obsluz_udalosti() const
+{
+    QCoreApplication::processEvents();
+    return zije();
+}
+
+bool strazce_t::cekej(double ms) const
+{
+    ::cekej(ms);
+    return zije();
 }

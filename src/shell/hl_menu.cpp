@@ -12,8 +12,6 @@
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
 
-#include <QCoreApplication>
-#include <QPointer>
 
 namespace menu = geometrie::menu;
 
@@ -105,19 +103,14 @@ bool hl_menu::ukaz_titulek()
 
 void hl_menu::aktivace()
 {
-    // Events run inside this handler: the screen may be gone when they return.
-    QPointer<hl_menu> ja(this);
+    const strazce_t ja(this);
     obnov_ukazatel();
     // The topic clicked on the way to the set-up screen kept its hover look.
     smaz_prave_aktivni();
-    QCoreApplication::processEvents();
-    if (!ja)
+    if (!ja.obsluz_udalosti())
         return;
-    if (titulek_viditelny()) {
-        cekej(cekani_titulku_ms);
-        if (!ja)
-            return;
-    }
+    if (titulek_viditelny() && !ja.cekej(cekani_titulku_ms))
+        return;
     povol_plochy(true);
 }
 
@@ -228,9 +221,7 @@ void hl_menu::klik_na_zdroj()
 {
     zvuk_kliku();
     zdroj_->hide();
-    QPointer<hl_menu> ja(this);
-    QCoreApplication::processEvents();
-    if (ja)
+    if (strazce_t(this).obsluz_udalosti())
         povol_plochy(true);
 }
 
