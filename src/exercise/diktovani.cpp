@@ -15,21 +15,21 @@ vysledek_diktovani_t diktuj(const QString &soubor, int zbyva, bool pocitat)
     if (zarizeni.rezim() == rezim_t::hraje) {
         if (zarizeni.soubor() == soubor) {
             zarizeni.pozastav();
-            return {diktovani_t::pozastaveno, zbyva, false};
+            return {diktovani_t::pozastaveno, zbyva};
         }
         zarizeni.zastav();
         zarizeni.zavri();
     }
     if (zarizeni.rezim() == rezim_t::pozastaveno && zarizeni.soubor() == soubor) {
         zarizeni.hraj();
-        return {diktovani_t::obnoveno, zbyva, false};
+        return {diktovani_t::obnoveno, zbyva};
     }
     if (zbyva == 0)
-        return {diktovani_t::nic, zbyva, false};
+        return {diktovani_t::nic, zbyva};
     prehraj_zvuk(soubor);
     if (!pocitat || zbyva < 1)
-        return {diktovani_t::prehrano, zbyva, false};
-    return {diktovani_t::prehrano, zbyva - 1, true};
+        return {diktovani_t::prehrano, zbyva};
+    return {diktovani_t::prehrano, zbyva - 1};
 }
 
 bool vypnout_repro(bool souvisly_text, int zbyva)

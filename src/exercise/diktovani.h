@@ -22,8 +22,7 @@ enum class diktovani_t {
 
 struct vysledek_diktovani_t {
     diktovani_t co = diktovani_t::nic;
-    int zbyva = 0;           // plays left afterwards
-    bool zapocitano = false; // the play took one of the allowance
+    int zbyva = 0; // plays left afterwards
     bool operator==(const vysledek_diktovani_t &) const = default;
 };
 

@@ -48,7 +48,6 @@ public:
     double TwMilX(double milimetry) const;
     double TwMilY(double milimetry) const;
 
-    int cislo_strany() const { return cislo_strany_; }
     bool je_doplnovacka() const;
 
     // A pupil's gap is never narrower than this, in twips (8 mm).

@@ -55,8 +55,6 @@ public:
     // Draws the saved piece back where it was taken; nothing when the holder is empty.
     void obnov_zalohu();
     void vymaz_zalohu();
-    const QImage &zaloha() const { return zaloha_; }
-    QPoint zaloha_kde() const { return zaloha_kde_; }
 
     // ---- hit areas ----
     // Adds the next hit area (index = the number added before), plain and enabled.

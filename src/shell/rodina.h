@@ -100,14 +100,6 @@ public:
         ten->deleteLater();
     }
 
-    // Removes every element, the highest index first.
-    void odstran_vse()
-    {
-        for (int i = int(prvky_.size()) - 1; i >= 1; --i)
-            odstran(i);
-        prvky_.clear();
-    }
-
 private:
     QPointer<W> sablona_;
     std::vector<QPointer<W>> prvky_; // index 0 unused: the template is apart
