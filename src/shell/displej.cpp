@@ -2,7 +2,7 @@
 
 #include "common/geometrie.h"
 #include "shell/hostitel.h"
-#include "shell/obrazky.h"
+#include "shell/hlasky.h"
 #include "shell/platforma.h"
 
 #include <QGuiApplication>

@@ -4,6 +4,7 @@
 #include "common/soubory.h"
 #include "common/stav.h"
 #include "shell/displej.h"
+#include "shell/hlasky.h"
 #include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/ini.h"

@@ -7,6 +7,7 @@
 #include "nahrady/instalace.h"
 #include "nahrady/mys.h"
 #include "shell/hl_menu.h"
+#include "shell/hlasky.h"
 #include "shell/hostitel.h"
 #include "shell/obrazky.h"
 #include "shell/plocha.h"

@@ -4,9 +4,9 @@
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/instalace.h"
 #include "shell/hl_menu.h"
+#include "shell/hlasky.h"
 #include "shell/hostitel.h"
 #include "shell/ini.h"
-#include "shell/obrazky.h"
 #include "shell/start.h"
 #include "shell/ukazatel.h"
 
