@@ -10,6 +10,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QPainterPath>
 #include <functional>
 
@@ -316,34 +317,40 @@ void druhy(QPainter &p, const QRectF &r)
 
 } // namespace
 
-QImage nastaveni()
+std::optional<QImage> nastaveni(const QString &text)
 {
+    // The heading, six steps (a title line, then the text), and the footer, blank lines
+    // between them.
+    QStringList bloky = text.trimmed().split(QRegularExpression(QStringLiteral("\\n\\s*\\n")));
+    if (bloky.size() != 8)
+        return std::nullopt;
+    const QString nadpis = bloky.takeFirst().simplified(), pata_textu = bloky.takeLast().simplified();
     QImage obrazek = kresleni::platno(geometrie::cela_obrazovka, nebe);
     QPainter p(&obrazek);
     kresleni::priprav(p);
     pozadi::nebe(p, obrazek.rect());
-    hlava(p, QStringLiteral("Ako si pripraviť cvičenie"), {});
+    hlava(p, nadpis, {});
 
-    const QList<krok_nastaveni_t> kroky = {
-        {QStringLiteral("Počet viet"),
-         QStringLiteral("Klikni na 5, 10, 15 alebo 20. Pri súvislom diktáte číslo určuje, koľkokrát si vetu "
-                        "vypočuješ: 5 – raz, 10 – dvakrát, 15 – trikrát, 20 – bez obmedzenia."),
-         cisla, 116},
-        {QStringLiteral("Druh cvičenia"),
-         QStringLiteral("Výber: vyberáš správny tvar. Doplňovačka: dopĺňaš, čo chýba. Diktát: počúvaš a píšeš "
-                        "celé vety. Oprava: opravuješ chyby."),
-         druhy, 120},
-        {QStringLiteral("Pomoc na začiatku"),
-         QStringLiteral("Zaškrtni a pred cvičením uvidíš pravidlo aj návod. Počas cvičenia ho otvoríš kliknutím "
-                        "na nadpis vľavo hore."),
+    const auto tlacitko = [](QColor barva, const QString &popis) {
+        return [barva, popis](QPainter &pp, const QRectF &r) {
+            const QRectF b(r.left(), r.top() + 3, r.width(), 22);
+            kresleni::dlazdice(pp, b, {barva, QColor(), 11, 2, true});
+            kresleni::text(pp, b, popis, pismo(12, true), bila, Qt::AlignCenter);
+        };
+    };
+    QList<krok_nastaveni_t> kroky = {
+        {{}, {}, cisla, 116},
+        {{}, {}, druhy, 120},
+        {{},
+         {},
          [](QPainter &pp, const QRectF &r) {
              const QRectF b(r.right() - 26, r.top() + 2, 26, 26);
              kresleni::dlazdice(pp, b, {modra, QColor(), 6, 2, true});
              ikony::fajka(pp, b.adjusted(3, 3, -3, -3), bila);
          },
          26},
-        {QStringLiteral("Tvoje meno"),
-         QStringLiteral("Napíš svoje meno. Pod ním sa zapíšeš do tabuľky najlepších výsledkov."),
+        {{},
+         {},
          [](QPainter &pp, const QRectF &r) {
              const QRectF b(r.left(), r.top() + 3, r.width(), 22);
              kresleni::dlazdice(pp, b, {bila, modra, 5, 1, false});
@@ -351,25 +358,13 @@ QImage nastaveni()
                             Qt::AlignLeft | Qt::AlignVCenter);
          },
          110},
-        {QStringLiteral("Pokračuj"),
-         QStringLiteral("Keď je všetko vybraté, vpravo dole sa vysunie tlačidlo Pokračuj. Klikni naň a cvičenie "
-                        "sa začne."),
-         [](QPainter &pp, const QRectF &r) {
-             const QRectF b(r.left(), r.top() + 3, r.width(), 22);
-             kresleni::dlazdice(pp, b, {zelena, QColor(), 11, 2, true});
-             kresleni::text(pp, b, QStringLiteral("Pokračuj"), pismo(12, true), bila, Qt::AlignCenter);
-         },
-         100},
-        {QStringLiteral("Vytlač"),
-         QStringLiteral("Pri doplňovačke a oprave sa vľavo dole vysunie aj Vytlač. Vytlačí vzor pre učiteľa "
-                        "a pracovné listy pre žiakov."),
-         [](QPainter &pp, const QRectF &r) {
-             const QRectF b(r.left(), r.top() + 3, r.width(), 22);
-             kresleni::dlazdice(pp, b, {modra, QColor(), 11, 2, true});
-             kresleni::text(pp, b, QStringLiteral("Vytlač"), pismo(12, true), bila, Qt::AlignCenter);
-         },
-         100},
+        {{}, {}, tlacitko(zelena, QStringLiteral("Pokračuj")), 100},
+        {{}, {}, tlacitko(modra, QStringLiteral("Vytlač")), 100},
     };
+    for (qsizetype i = 0; i < kroky.size(); ++i) {
+        kroky[i].nadpis = bloky[i].section(u'\n', 0, 0).simplified();
+        kroky[i].text = bloky[i].section(u'\n', 1).simplified();
+    }
     const qreal sirka = (obsah.width() - 10) / 2;
     const qreal vyska = (obsah.height() - 20 - 24) / 3;
     auto misto_obrazku = [&](const QRectF &k, int i) {
@@ -405,8 +400,7 @@ QImage nastaveni()
         kroky[i].obrazek(p, misto_obrazku(k, i));
         kresleni::text(p, misto_textu(k, i), kroky[i].text, f, inkoust, Qt::AlignLeft | Qt::AlignTop);
     }
-    kresleni::text(p, QRectF(0, 420, 640, 22), QStringLiteral("Tlačidlo Späť vpravo hore ťa vráti do menu."), pismo(14),
-                   inkoust_jemny, Qt::AlignCenter);
+    kresleni::text(p, QRectF(0, 420, 640, 22), pata_textu, pismo(14), inkoust_jemny, Qt::AlignCenter);
     pata(p);
     return obrazek;
 }

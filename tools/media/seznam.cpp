@@ -28,6 +28,16 @@ namespace
 
 using sestaveni::ukol_t;
 
+// A picture that could not be drawn (its text in content/ is malformed) fails its task.
+std::optional<QByteArray> zakoduj(const QImage &obrazek, QByteArray (*bmp)(const QImage &), QString *chyba)
+{
+    if (obrazek.isNull()) {
+        *chyba = QStringLiteral("cannot be drawn from its text in content/");
+        return std::nullopt;
+    }
+    return bmp(obrazek);
+}
+
 struct prace_t {
     const vstupy_t &vstupy;
     QList<ukol_t> ukoly;
@@ -36,7 +46,7 @@ struct prace_t {
     void obrazek(const QString &nazev, std::function<QImage()> kresli, const QByteArray &vstup = {})
     {
         ukoly.append({nazev, "bmp24|" + vstupy.otisk_programu + '|' + nazev.toUtf8() + '|' + vstup,
-                      [kresli](QString *) -> std::optional<QByteArray> { return bmp::zakoduj_24(kresli()); }});
+                      [kresli](QString *chyba) { return zakoduj(kresli(), bmp::zakoduj_24, chyba); }});
     }
     void obrazek_paleta(const QString &nazev, std::function<QImage()> kresli, const QByteArray &vstup)
     {
@@ -45,7 +55,7 @@ struct prace_t {
             return;
         }
         ukoly.append({nazev, "bmp8|" + vstupy.otisk_programu + '|' + nazev.toUtf8() + '|' + vstup,
-                      [kresli](QString *) -> std::optional<QByteArray> { return bmp::zakoduj_8(kresli()); }});
+                      [kresli](QString *chyba) { return zakoduj(kresli(), bmp::zakoduj_8, chyba); }});
     }
 };
 
@@ -64,9 +74,9 @@ QSet<QString> souvisle_sekce(const QString &cesta_dat)
     return klice;
 }
 
-QString text_napovedy(const QString &obsah, int rocnik, int tema)
+QString text_napovedy(const QString &obsah, const QString &nazev)
 {
-    QFile f(QDir(obsah).filePath(QStringLiteral("napoveda/%1.txt").arg(cislo_ulohy(rocnik, tema))));
+    QFile f(QDir(obsah).filePath(QStringLiteral("napoveda/%1.txt").arg(nazev)));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());
@@ -167,10 +177,13 @@ void nastaveni(prace_t &w, const QSet<QString> &souvisle)
 
 void napovedy(prace_t &w, const QSet<QString> &souvisle)
 {
-    w.obrazek_paleta(g("HELP/SETUP2.BMP"), napoveda::nastaveni, {});
+    const QString nastaveni = text_napovedy(w.vstupy.obsah, QStringLiteral("nastaveni"));
+    w.obrazek_paleta(
+        g("HELP/SETUP2.BMP"), [nastaveni] { return napoveda::nastaveni(nastaveni).value_or(QImage()); },
+        nastaveni.toUtf8());
     for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
         for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t) {
-            const QString text = text_napovedy(w.vstupy.obsah, r, t);
+            const QString text = text_napovedy(w.vstupy.obsah, cislo_ulohy(r, t));
             const bool souvisly = souvisle.contains(cislo_ulohy(r, t));
             const QByteArray vstup = text.toUtf8() + (souvisly ? "|souvisly" : "|");
             for (druh_t d : vsechny_druhy)
