@@ -1,16 +1,13 @@
 #include "shell/displej.h"
 
 #include "common/geometrie.h"
-#include "shell/hostitel.h"
 #include "shell/hlasky.h"
 #include "shell/platforma.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include <QWidget>
 
-void prepni_rozliseni()
+void prepni_rozliseni(QWidget *okno)
 {
-    hostitel *okno = hostitel::instance();
     if (!okno)
         return;
     if (platforma().cela_obrazovka(okno))
@@ -20,19 +17,18 @@ void prepni_rozliseni()
     okno->show();
 }
 
-void obnov_rozliseni()
+void obnov_rozliseni(QWidget *okno)
 {
-    hostitel *okno = hostitel::instance();
     if (platforma().obnov_obrazovku(okno))
         return;
     platforma().zprava(hlasky::nelze_obnovit, QStringLiteral("Systémová chyba"), platforma_t::ikona_t::zadna);
     platforma().ukonci(1);
 }
 
-void zeptej_se_na_konec()
+void zeptej_se_na_konec(QWidget *okno)
 {
     if (!platforma().otazka(hlasky::otazka_konec, QStringLiteral("Otázka")))
         return;
-    obnov_rozliseni();
+    obnov_rozliseni(okno);
     platforma().ukonci(0);
 }

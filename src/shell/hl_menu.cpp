@@ -187,7 +187,7 @@ void hl_menu::rozloz_temata(int g)
 void hl_menu::stisk_konce()
 {
     zvuk_kliku();
-    zeptej_se_na_konec();
+    zeptej_se_na_konec(hostitel::instance());
     smaz_aktivni();
 }
 

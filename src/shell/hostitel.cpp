@@ -2,6 +2,7 @@
 
 #include "common/geometrie.h"
 #include "shell/displej.h"
+#include "shell/platforma.h"
 
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
@@ -66,6 +67,7 @@ obrazovka *hostitel::nacti(obrazovka_id id)
     o->setParent(platno_);
     o->move(0, 0);
     o->hide();
+    o->nastav_aktualni(false);
     nactene_[id] = o;
     return o;
 }
@@ -77,6 +79,9 @@ obrazovka *hostitel::ukaz(obrazovka_id id, potom_t potom)
         return nullptr;
     QPointer<obrazovka> predchozi = aktualni_;
     const obrazovka_id predchozi_id = aktualni_id_;
+    if (predchozi)
+        predchozi->nastav_aktualni(false);
+    dalsi->nastav_aktualni(true);
     aktualni_ = dalsi;
     aktualni_id_ = id;
     dalsi->show();
@@ -116,7 +121,7 @@ void hostitel::uvolni(obrazovka_id id)
 void hostitel::closeEvent(QCloseEvent *udalost)
 {
     udalost->ignore();
-    zeptej_se_na_konec();
+    zeptej_se_na_konec(this);
 }
 
 void hostitel::resizeEvent(QResizeEvent *udalost)
@@ -134,5 +139,6 @@ void hostitel::prizpusob_meritko()
     if (meritko <= 0)
         return;
     setTransform(QTransform::fromScale(meritko, meritko));
+    platforma().nastav_meritko(meritko);
     centerOn(scena_->sceneRect().center());
 }

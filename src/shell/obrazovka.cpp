@@ -2,7 +2,6 @@
 
 #include "common/geometrie.h"
 #include "common/stav.h"
-#include "shell/hostitel.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
@@ -130,9 +129,7 @@ bool obrazovka::je_aktivni() const
 {
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return false;
-    if (const hostitel *h = hostitel::instance())
-        return h->aktualni() == this && isVisible();
-    return isVisible();
+    return aktualni_ && isVisible();
 }
 
 void obrazovka::zvuk_kliku() { prehraj_zvuk(soubor_media(QStringLiteral("ZVUK/CLICK.WAV"))); }

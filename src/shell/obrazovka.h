@@ -74,6 +74,8 @@ public:
     // Whether the screen is the one the pupil works with: the host's current screen with
     // no message or popup in front of it.
     bool je_aktivni() const;
+    // The host marks the screen it shows as current and every other one as not.
+    void nastav_aktualni(bool aktualni) { aktualni_ = aktualni; }
 
     // ---- sounds (under the media folder) ----
     // "ZVUK/CLICK.WAV": every press.
@@ -95,4 +97,5 @@ private:
     QImage zaloha_;
     QPoint zaloha_kde_;
     QList<aktivni_plocha *> plochy_;
+    bool aktualni_ = true;
 };

@@ -1,7 +1,6 @@
 #include "shell/okno_zpravy.h"
 
 #include "common/pismo.h"
-#include "shell/hostitel.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -51,12 +50,6 @@ QPixmap nakresli_ikonu(platforma_t::ikona_t ikona, qreal meritko)
 }
 
 } // namespace
-
-void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona)
-{
-    const hostitel *okno = hostitel::instance();
-    uprav_okno_zpravy(box, ikona, okno ? okno->meritko() : 1.0);
-}
 
 void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona, qreal meritko)
 {

@@ -82,7 +82,7 @@ void skutecna_platforma_t::zprava(const QString &text, const QString &titulek, i
     case ikona_t::otaznik: qt_ikona = QMessageBox::Question; break;
     }
     QMessageBox box(qt_ikona, titulek, text, QMessageBox::Ok, QApplication::activeWindow());
-    uprav_okno_zpravy(box, ikona);
+    uprav_okno_zpravy(box, ikona, meritko_zprav_);
     box.exec();
 }
 
@@ -93,7 +93,7 @@ bool skutecna_platforma_t::otazka(const QString &text, const QString &titulek)
     box.button(QMessageBox::Yes)->setText(QStringLiteral("Áno"));
     box.button(QMessageBox::No)->setText(QStringLiteral("Nie"));
     box.setDefaultButton(QMessageBox::No);
-    uprav_okno_zpravy(box, ikona_t::otaznik);
+    uprav_okno_zpravy(box, ikona_t::otaznik, meritko_zprav_);
     return box.exec() == QMessageBox::Yes;
 }
 

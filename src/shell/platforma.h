@@ -39,7 +39,13 @@ public:
     // Ends the process at once with the exit code.
     [[noreturn]] void ukonci(int kod);
 
+    // How many window pixels a stage pixel takes; the host tells it whenever it rescales,
+    // so that messages are as large as the stage.
+    void nastav_meritko(double meritko) { meritko_zprav_ = meritko; }
+
 protected:
+    double meritko_zprav_ = 1.0;
+
     // Ends the process (or, in tests, leaves by an exception); never returns.
     virtual void proved_konec(int kod) = 0;
 };

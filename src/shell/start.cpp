@@ -79,7 +79,7 @@ hl_menu *spust_program(hostitel &okno)
     if (!menu->nacti_pozadi())
         chyba_behu();
 
-    prepni_rozliseni();
+    prepni_rozliseni(&okno);
 
     if (!menu->nacti_tlacitka())
         chyba_behu();
