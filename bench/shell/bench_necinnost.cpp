@@ -65,8 +65,7 @@ int main(int argc, char *argv[])
     const bool postavena = QFileInfo::exists(postavena_media() + QStringLiteral("/GRAFIKA/TITLE.BMP"));
     if (!postavena)
         instalace.vytvor_bitmapy_startu();
-    instalace.zapis_data(QStringLiteral("ZNAMKY.DAT"), {QStringLiteral("0|100|1")}, false);
-    instalace.zapis_data(QStringLiteral("VERBANO2.DAT"), {QStringLiteral("[5_1]"), QStringLiteral("A<b#c>*1")}, true);
+    instalace.zapis_nejmensi_data();
     instalace.zapis_ini({QStringLiteral("CD=") + (postavena ? postavena_media() : instalace.media()),
                          QStringLiteral("HD=") + instalace.data()});
     falesna_platforma platforma;

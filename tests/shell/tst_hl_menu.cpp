@@ -44,17 +44,6 @@ public:
     int aktivaci = 0;
 };
 
-// The exit code the action ends the program with; -1 when it goes on.
-template <typename F> int konec_kodem(F akce)
-{
-    try {
-        akce();
-    } catch (const konec_programu &k) {
-        return k.kod;
-    }
-    return -1;
-}
-
 } // namespace
 
 class tst_hl_menu : public QObject
@@ -107,9 +96,7 @@ private slots:
                 for (int t = 1; t <= (r == 1 ? 9 : 6); ++t)
                     bmp(QStringLiteral("R_%1%2_%3.BMP").arg(r).arg(t).arg(h), QSize(213, 29), tema_barva(r, t, h));
             }
-        instalace_->zapis_data(QStringLiteral("ZNAMKY.DAT"), {QStringLiteral("0|100|1")}, false);
-        instalace_->zapis_data(QStringLiteral("VERBANO2.DAT"), {QStringLiteral("[5_1]"), QStringLiteral("A<b#c>*1")},
-                               true);
+        instalace_->zapis_nejmensi_data();
         instalace_->zapis_vychozi_ini();
     }
 

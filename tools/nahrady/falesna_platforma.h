@@ -12,6 +12,17 @@ struct konec_programu : std::runtime_error {
     int kod;
 };
 
+// The exit code the action ends the program with; -1 when it goes on.
+template <typename F> int konec_kodem(F akce)
+{
+    try {
+        akce();
+    } catch (const konec_programu &k) {
+        return k.kod;
+    }
+    return -1;
+}
+
 // A desktop that records what the program asked of it. Installs itself on construction
 // and restores the real one on destruction.
 class falesna_platforma : public platforma_t

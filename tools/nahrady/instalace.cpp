@@ -71,6 +71,12 @@ bool docasna_instalace::zkopiruj_postavena_data()
     return true;
 }
 
+void docasna_instalace::zapis_nejmensi_data()
+{
+    zapis_data(QStringLiteral("ZNAMKY.DAT"), {QStringLiteral("0|100|1")}, false);
+    zapis_data(QStringLiteral("VERBANO2.DAT"), {QStringLiteral("[5_1]"), QStringLiteral("A<b#c>*1")}, true);
+}
+
 void docasna_instalace::zapis_data(const QString &nazev, const QStringList &radky, bool zakodovat)
 {
     QFile f(spoj_cestu(data(), nazev));

@@ -30,6 +30,8 @@ public:
     // Copies the built data files (build/data: VERBANO2.DAT, VYJIMKY.DAT, ZNAMKY.DAT).
     bool zkopiruj_postavena_data();
 
+    // The smallest data files start-up accepts: one mark band, one sentence of 5_1.
+    void zapis_nejmensi_data();
     // Writes a data file; lines are joined with CR LF, and scrambled when asked.
     void zapis_data(const QString &nazev, const QStringList &radky, bool zakodovat);
 
