@@ -67,6 +67,7 @@ spust "" bench_tabulka
 spust "" bench_losovani
 spust "" bench_ucitel
 spust "" bench_listy
+spust "" bench_zvuk
 instrukci instrukce.start.program - 1 "$BENCH/bench_start" --program
 instrukci instrukce.start.holy - 1 "$BENCH/bench_start" --holy
 if [[ -n ${z[instrukce.start.program]:-} && -n ${z[instrukce.start.holy]:-} ]]; then
@@ -134,6 +135,21 @@ radek "teacher's window: peak memory, 100,000 visits" "$(hodnota ucitel.pamet_mb
     "$(splneno ucitel.pamet_mb '<' 200)"
 radek "worksheets from the command line (25 copies of 10)" "$(hodnota listy.ms '%.0f') ms median, start-up included" \
     "< 2000 ms" "$(splneno listy.ms '<' 2000)"
+radek "sounds heard whole (40 clicks/hovers, 50 recordings)" "$(hodnota zvuk.slyseno '%.1f') %" "100 %" \
+    "$(splneno zvuk.slyseno '>=' 100)"
+radek "click/hover: command to first sound, median" "$(hodnota zvuk.klik_median '%.1f') ms" "<= 30 ms" \
+    "$(splneno zvuk.klik_median '<=' 30)"
+radek "click/hover: command to first sound, max" "$(hodnota zvuk.klik_max '%.1f') ms" "<= 60 ms" \
+    "$(splneno zvuk.klik_max '<=' 60)"
+radek "recording: command to first sound, median / max" \
+    "$(hodnota zvuk.nahravka_median '%.1f') / $(hodnota zvuk.nahravka_max '%.1f') ms" "<= 60 ms" \
+    "$(splneno zvuk.nahravka_max '<=' 60)"
+radek "pause: command to silence, max of 10" "$(hodnota zvuk.pauza_max '%.1f') ms" "<= 30 ms" \
+    "$(splneno zvuk.pauza_max '<=' 30)"
+radek "resume: command to sound, max of 10" "$(hodnota zvuk.pokracovani_max '%.1f') ms" "<= 30 ms" \
+    "$(splneno zvuk.pokracovani_max '<=' 30)"
+radek "idle, sound device open and silent" "$(hodnota zvuk.necinnost '%.2f') % of one core" "< 2 %" \
+    "$(splneno zvuk.necinnost '<' 2)"
 radek "peak memory of a whole journey" "$(hodnota pamet.spicka_mb '%.1f') MB resident" "< 120 MB" \
     "$(splneno pamet.spicka_mb '<' 120)"
 

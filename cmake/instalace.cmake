@@ -109,7 +109,7 @@ The package sets up a data folder shared by every user of the computer
 # libqt6multimedia6 its GStreamer back end. Nothing links what else is needed: GStreamer's
 # WAV playback and sound output, and setfacl for the shared data folder.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, acl")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "acl")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA "${ortanel_vystup}/debian/postinst;${ortanel_vystup}/debian/postrm")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

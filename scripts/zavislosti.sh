@@ -9,11 +9,13 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   # the data compiler's spelling check: Hunspell and its Slovak dictionary
   libhunspell-dev hunspell-sk
-  # run: platform plugins, WAV playback, the bundled font's source, Qt's Slovak dialogs
-  libqt6multimedia6 libqt6charts6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  # run: platform plugins, sound output, the bundled font's source, Qt's Slovak dialogs
+  libqt6multimedia6 libpulse0 libqt6charts6
   fonts-liberation2 qt6-translations-l10n
   # media pipeline: the dictation voice
   espeak-ng
+  # the sound test's private sound server, and its recording of what the program plays
+  pulseaudio pulseaudio-utils
   # tests, screenshots and PDF checks under a real X display
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   # the print tests' private print server and its PDF queue

@@ -1,6 +1,6 @@
 #include "shell/zvuk.h"
 
-#include "shell/zvuk_multimedia.h"
+#include "shell/zvuk_vystup.h"
 
 #include <QCoreApplication>
 #include <QPointer>
@@ -17,7 +17,7 @@ drzak_zvuku::~drzak_zvuku() = default;
 zvukove_zarizeni &drzak_zvuku::zarizeni()
 {
     if (!zarizeni_)
-        zarizeni_ = std::make_unique<zvuk_multimedia>();
+        zarizeni_ = std::make_unique<zvuk_vystup>();
     return *zarizeni_;
 }
 

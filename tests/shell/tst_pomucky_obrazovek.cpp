@@ -1,16 +1,11 @@
 // The helpers every screen uses: reading pictures, drawing with a transparent key colour
-// (pixel by pixel), the message boxes' look, the wait, and the sound device (what
-// prehraj_zvuk tells it, and the real device: playing where there is sound, failing soft
-// where there is not).
+// (pixel by pixel), the message boxes' look and the wait.
 #include "common/pismo.h"
-#include "nahrady/falesny_zvuk.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
 #include "shell/okno_zpravy.h"
 #include "shell/preklad.h"
-#include "shell/zvuk.h"
-#include "shell/zvuk_multimedia.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -28,8 +23,6 @@
 #include <ctime>
 
 Q_DECLARE_METATYPE(platforma_t::ikona_t)
-
-using rezim_t = zvukove_zarizeni::rezim_t;
 
 namespace
 {
@@ -77,23 +70,6 @@ class tst_pomucky_obrazovek : public QObject
 
     QTemporaryDir dir_;
     QString soubor(const QString &jmeno) const { return dir_.filePath(jmeno); }
-
-    // A mono 16-bit PCM WAV file of silence.
-    void zapis_wav(const QString &jmeno, int ms)
-    {
-        QFile f(soubor(jmeno));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        QDataStream s(&f);
-        s.setByteOrder(QDataStream::LittleEndian);
-        const quint32 bajtu = quint32(44100 * ms / 1000);
-        s.writeRawData("RIFF", 4);
-        s << quint32(36 + bajtu);
-        s.writeRawData("WAVEfmt ", 8);
-        s << quint32(16) << quint16(1) << quint16(1) << quint32(22050) << quint32(44100) << quint16(2) << quint16(16);
-        s.writeRawData("data", 4);
-        s << bajtu;
-        s.writeRawData(QByteArray(int(bajtu), 0).constData(), int(bajtu));
-    }
 
 private slots:
     void cleanup() { posun_milisekundy(0); }
@@ -322,81 +298,6 @@ private slots:
         QCOMPARE(obslouzeno, ms > 0);
         if (pretoceni)
             QVERIFY(milisekundy() < zacatek);
-    }
-
-    void initTestCase()
-    {
-        zapis_wav(QStringLiteral("KRATKY.WAV"), 300);
-        zapis_wav(QStringLiteral("DLOUHY.WAV"), 4000);
-        QFile poskozeny(soubor(QStringLiteral("POSKOZENY.WAV")));
-        QVERIFY(poskozeny.open(QIODevice::WriteOnly));
-        poskozeny.write("RIFF this is not a sound at all, only some text");
-    }
-
-    // A new sound closes the one that plays before it opens its own file; the fake stands
-    // in for the program's device while it lives.
-    void prehraj_zavre_otevre_a_hraje()
-    {
-        zvukove_zarizeni *vlastni = &zvuk_zdroj();
-        {
-            falesny_zvuk z;
-            QCOMPARE(&zvuk_zdroj(), static_cast<zvukove_zarizeni *>(&z));
-            z.hraje_po_play = true;
-            prehraj_zvuk(QStringLiteral("/media/ZVUK/7_3/1.WAV"));
-            prehraj_zvuk(QStringLiteral("/media/ZVUK/CLICK.WAV"));
-            QCOMPARE(z.prikazy, (QStringList{"Close", "Open /media/ZVUK/7_3/1.WAV", "Play", "Close",
-                                             "Open /media/ZVUK/CLICK.WAV", "Play"}));
-            QCOMPARE(z.rezim(), rezim_t::hraje);
-            QCOMPARE(z.soubor(), QStringLiteral("/media/ZVUK/CLICK.WAV"));
-        }
-        QCOMPARE(&zvuk_zdroj(), vlastni);
-    }
-
-    void skutecny_zvuk_data()
-    {
-        QTest::addColumn<QString>("cesta");
-        QTest::newRow("a real WAV") << soubor(QStringLiteral("DLOUHY.WAV"));
-        QTest::newRow("missing file") << soubor(QStringLiteral("NENI.WAV"));
-        QTest::newRow("empty path") << QString();
-        QTest::newRow("not a sound") << soubor(QStringLiteral("POSKOZENY.WAV"));
-    }
-    // A real WAV through the real device plays, pauses, resumes, gives way to a new sound and
-    // ends, where the machine has sound. A file that cannot be played (or no sound on the
-    // machine) leaves the device stopped once the player has looked at it, and every
-    // command harmless.
-    void skutecny_zvuk()
-    {
-        QFETCH(QString, cesta);
-        zvuk_multimedia z;
-        z.otevri(cesta);
-        z.hraj();
-        QCOMPARE(z.soubor(), cesta);
-        if (!cesta.endsWith(QLatin1String("DLOUHY.WAV")) || !zvuk_multimedia::ma_vystup()) {
-            QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::zastaveno, 5000);
-            QTest::qWait(300);
-            z.pozastav();
-            z.hraj();
-            QTest::qWait(100);
-            QCOMPARE(z.rezim(), rezim_t::zastaveno);
-            z.zastav();
-            z.zavri();
-            QCOMPARE(z.soubor(), QString());
-            return;
-        }
-        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
-        z.pozastav();
-        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::pozastaveno, 2000);
-        z.hraj();
-        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
-        const QString kratky = soubor(QStringLiteral("KRATKY.WAV"));
-        nastav_zvuk(&z);
-        prehraj_zvuk(kratky);
-        nastav_zvuk(nullptr);
-        QCOMPARE(z.soubor(), kratky);
-        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::hraje, 2000);
-        // The short sound ends long before the long one would have.
-        QTRY_COMPARE_WITH_TIMEOUT(z.rezim(), rezim_t::zastaveno, 3000);
-        QCOMPARE(z.soubor(), kratky);
     }
 };
 

@@ -37,7 +37,7 @@ QList<veta_t> vety(const QString &cesta_dat)
 // it when either changes what a recording sounds like, so that every sentence is re-recorded.
 QByteArray hlas_t::otisk() const
 {
-    return QStringLiteral("%1|%2|%3|%4|%5|v2")
+    return QStringLiteral("%1|%2|%3|%4|%5|v3")
         .arg(program, jazyk)
         .arg(slov_za_minutu)
         .arg(vzorkovani)
@@ -64,13 +64,13 @@ std::optional<QByteArray> namluv(const hlas_t &hlas, const QString &text, QStrin
             *chyba = hlas.program + QStringLiteral(" failed: ") + QString::fromUtf8(p.readAllStandardError()).trimmed();
         return std::nullopt;
     }
-    auto zvuk = zvuk::precti_wav(p.readAllStandardOutput());
+    auto zvuk = zvuk::precti_wav(p.readAllStandardOutput(), wav::delky_t::proud);
     if (!zvuk || zvuk->vzorky.isEmpty()) {
         if (chyba)
             *chyba = hlas.program + QStringLiteral(" gave no sound");
         return std::nullopt;
     }
-    zvuk_t z = zvuk::orizni_ticho(*zvuk, 0.004f, 0.12, 0.3);
+    zvuk_t z = zvuk::orizni_ticho(*zvuk, 0.004f, 0.1, 0.2);
     z = zvuk::prevzorkuj(z, hlas.vzorkovani);
     zvuk::normalizuj(z, 0.89f);
     return zvuk::zapis_wav(z, hlas.bitu);

@@ -7,117 +7,35 @@
 namespace zvuk
 {
 
-namespace
+std::optional<zvuk_t> precti_wav(const QByteArray &bajty, wav::delky_t delky)
 {
-
-quint32 cti32(const char *p) { return qFromLittleEndian<quint32>(p); }
-quint16 cti16(const char *p) { return qFromLittleEndian<quint16>(p); }
-
-// The "fmt " and "data" chunks of a RIFF WAVE file.
-struct kusy_t {
-    hlavicka_t hlavicka;
-    qsizetype data = -1;
-};
-
-std::optional<kusy_t> najdi_kusy(const QByteArray &b)
-{
-    if (b.size() < 12 || !b.startsWith("RIFF") || b.mid(8, 4) != "WAVE")
+    const auto p = wav::precti(bajty, delky);
+    if (!p)
         return std::nullopt;
-    kusy_t k;
-    bool fmt = false;
-    qsizetype i = 12;
-    while (i + 8 <= b.size()) {
-        const QByteArray id = b.mid(i, 4);
-        const qint64 delka = cti32(b.constData() + i + 4);
-        const qsizetype telo = i + 8;
-        if (id == "fmt " && delka >= 16 && telo + 16 <= b.size()) {
-            k.hlavicka.format = cti16(b.constData() + telo);
-            k.hlavicka.kanalu = cti16(b.constData() + telo + 2);
-            k.hlavicka.vzorkovani = static_cast<int>(cti32(b.constData() + telo + 4));
-            k.hlavicka.bitu = cti16(b.constData() + telo + 14);
-            fmt = true;
-        } else if (id == "data") {
-            k.data = telo;
-            // A stream written to a pipe may not know its length: take what is there.
-            k.hlavicka.bajtu_dat = std::min<qint64>(delka, b.size() - telo);
-            break;
-        }
-        i = telo + delka + (delka & 1);
-    }
-    if (!fmt || k.data < 0)
-        return std::nullopt;
-    return k;
-}
-
-void zapis32(QByteArray &b, quint32 v)
-{
-    char x[4];
-    qToLittleEndian(v, x);
-    b.append(x, 4);
-}
-void zapis16(QByteArray &b, quint16 v)
-{
-    char x[2];
-    qToLittleEndian(v, x);
-    b.append(x, 2);
-}
-
-} // namespace
-
-std::optional<hlavicka_t> precti_hlavicku(const QByteArray &bajty)
-{
-    const auto k = najdi_kusy(bajty);
-    if (!k)
-        return std::nullopt;
-    return k->hlavicka;
-}
-
-std::optional<zvuk_t> precti_wav(const QByteArray &bajty)
-{
-    const auto k = najdi_kusy(bajty);
-    if (!k)
-        return std::nullopt;
-    const hlavicka_t &h = k->hlavicka;
-    if (h.format != 1 || (h.bitu != 8 && h.bitu != 16) || h.kanalu < 1 || h.vzorkovani <= 0)
-        return std::nullopt;
-    const int krok = h.kanalu * h.bitu / 8;
-    const qint64 pocet = h.bajtu_dat / krok;
+    const QByteArray d = wav::na_16_bitu(*p);
+    const qint64 pocet = p->snimku();
     zvuk_t z;
-    z.vzorkovani = h.vzorkovani;
+    z.vzorkovani = p->vzorkovani;
     z.vzorky.resize(pocet);
-    const char *d = bajty.constData() + k->data;
     for (qint64 i = 0; i < pocet; ++i) {
         float soucet = 0;
-        for (int c = 0; c < h.kanalu; ++c) {
-            const char *v = d + i * krok + c * h.bitu / 8;
-            soucet += h.bitu == 16 ? static_cast<qint16>(cti16(v)) / 32768.0f
-                                   : (static_cast<unsigned char>(*v) - 128) / 128.0f;
-        }
-        z.vzorky[i] = soucet / h.kanalu;
+        for (int c = 0; c < p->kanalu; ++c)
+            soucet += qFromLittleEndian<qint16>(d.constData() + 2 * (i * p->kanalu + c)) / 32768.0f;
+        z.vzorky[i] = soucet / p->kanalu;
     }
     return z;
 }
 
 QByteArray zapis_wav(const zvuk_t &z, int bitu)
 {
-    const quint32 data = static_cast<quint32>(z.vzorky.size() * bitu / 8);
-    QByteArray b;
-    b.reserve(44 + data + 1);
-    b.append("RIFF");
-    zapis32(b, 36 + data + (data & 1));
-    b.append("WAVEfmt ");
-    zapis32(b, 16);
-    zapis16(b, 1);
-    zapis16(b, 1);
-    zapis32(b, static_cast<quint32>(z.vzorkovani));
-    zapis32(b, static_cast<quint32>(z.vzorkovani * bitu / 8));
-    zapis16(b, static_cast<quint16>(bitu / 8));
-    zapis16(b, static_cast<quint16>(bitu));
-    b.append("data");
-    zapis32(b, data);
+    wav::pcm_t p{1, z.vzorkovani, bitu, {}};
+    p.data.reserve(z.vzorky.size() * bitu / 8);
     if (bitu == 16) {
-        for (float v : z.vzorky)
-            zapis16(b, static_cast<quint16>(static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f))));
+        char x[2];
+        for (float v : z.vzorky) {
+            qToLittleEndian(static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f)), x);
+            p.data.append(x, 2);
+        }
     } else {
         // Triangular dither hides the coarse steps of eight bits as a faint even hiss; where
         // the sound is below one step there is nothing to hide, and the pauses stay silent.
@@ -128,12 +46,10 @@ QByteArray zapis_wav(const zvuk_t &z, int bitu)
             const float sum = rozptyl(gen) + rozptyl(gen);
             if (std::abs(s) >= 0.5f)
                 s += sum;
-            b.append(static_cast<char>(std::clamp<long>(std::lround(s) + 128, 0, 255)));
+            p.data.append(static_cast<char>(std::clamp<long>(std::lround(s) + 128, 0, 255)));
         }
-        if (data & 1)
-            b.append('\0');
     }
-    return b;
+    return wav::zapis(p);
 }
 
 zvuk_t prevzorkuj(const zvuk_t &z, int vzorkovani)

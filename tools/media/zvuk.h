@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/wav.h"
+
 #include <QByteArray>
 #include <QList>
 #include <optional>
@@ -15,26 +17,13 @@ struct zvuk_t {
 namespace zvuk
 {
 
-// A PCM WAV file (8- or 16-bit, mono or stereo, which is mixed down); empty when the bytes
-// are not one.
-std::optional<zvuk_t> precti_wav(const QByteArray &bajty);
+// A PCM WAV file (8- or 16-bit, mono or stereo, which is mixed down), read by the
+// program's own reader; empty when the bytes are not one. A stream from a pipe may not
+// know its length.
+std::optional<zvuk_t> precti_wav(const QByteArray &bajty, wav::delky_t delky = wav::delky_t::presne);
 // A mono PCM WAV file of 8 or 16 bits per sample. Eight bits are dithered with a fixed
 // seed, so the same sound always gives the same bytes.
 QByteArray zapis_wav(const zvuk_t &zvuk, int bitu);
-
-// The header fields that a player needs, read back from a WAV file.
-struct hlavicka_t {
-    int format = 0; // 1: PCM
-    int kanalu = 0;
-    int vzorkovani = 0;
-    int bitu = 0;
-    qint64 bajtu_dat = 0;
-    double delka() const
-    {
-        return vzorkovani > 0 && kanalu > 0 && bitu > 0 ? bajtu_dat / (double(vzorkovani) * kanalu * bitu / 8) : 0;
-    }
-};
-std::optional<hlavicka_t> precti_hlavicku(const QByteArray &bajty);
 
 // A windowed-sinc resampling to another rate; frequencies above the lower rate's
 // Nyquist limit are filtered out.

@@ -1,0 +1,272 @@
+// The program's sound device against a real sound server: a private PulseAudio whose null
+// sink's monitor is recorded. Every sound started is heard whole and soon, pause silences
+// and resume goes on where it stopped, a new sound cuts the old one, and a file that cannot
+// be played leaves the device stopped.
+#include "common/wav.h"
+#include "pomoc/instalace.h"
+#include "pomoc/zvukovy_server.h"
+#include "shell/zvuk.h"
+
+#include <QAudioDevice>
+#include <QDir>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QtEndian>
+#include <QtTest>
+#include <cmath>
+
+using rezim_t = zvukove_zarizeni::rezim_t;
+using usek_t = zvukovy_server::usek_t;
+
+namespace
+{
+
+constexpr qint64 ms = 1000; // the server's clock counts microseconds
+qint64 ted() { return zvukovy_server::ted_us(); }
+
+// The longest recording of the whole-text dictations.
+QString dlouha()
+{
+    return QDir(postavena_media() + "/ZVUK/9_6").entryInfoList({"*.WAV"}, QDir::Files, QDir::Size)[0].filePath();
+}
+
+std::optional<wav::pcm_t> nacti(const QString &cesta)
+{
+    QFile f(cesta);
+    return f.open(QIODevice::ReadOnly) ? wav::precti(f.readAll()) : std::nullopt;
+}
+
+// The same sound as 8-bit mono with an odd number of samples, or as 8-bit stereo; each
+// behind an odd-sized chunk that a reader must skip with its pad byte.
+QByteArray osmibitovy(const wav::pcm_t &p, int kanalu)
+{
+    const QByteArray d = wav::na_16_bitu(p);
+    wav::pcm_t v{kanalu, p.vzorkovani, 8, {}};
+    const qint64 n = p.snimku() - (kanalu == 1 && p.snimku() % 2 == 0);
+    for (qint64 i = 0; i < n; ++i)
+        v.data.append(kanalu, char((qFromLittleEndian<qint16>(d.constData() + 2 * i * p.kanalu) >> 8) + 128));
+    QByteArray b = wav::zapis(v);
+    const QByteArray kus = QByteArray("LIST\x05\0\0\0INFO\0\0", 14);
+    b.insert(36, kus);
+    qToLittleEndian<quint32>(quint32(b.size() - 8), b.data() + 4);
+    return b;
+}
+
+} // namespace
+
+class tst_zvuk_server : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<zvukovy_server> server_;
+    QTemporaryDir dir_;
+
+    QString zapis(const QString &jmeno, const QByteArray &b) const
+    {
+        QFile f(dir_.filePath(jmeno));
+        return f.open(QIODevice::WriteOnly) && f.write(b) == b.size() ? f.fileName() : QString();
+    }
+
+    // Plays a file as the screens do; gives the moment of the command and the audible part
+    // of the recording until the device reported stopped (checked to be after the sound).
+    std::pair<qint64, usek_t> prehraj_cely(const QString &cesta, double delka_s)
+    {
+        const qint64 start = ted();
+        prehraj_zvuk(cesta);
+        (void)QTest::qWaitFor([] { return zvuk_zdroj().rezim() == rezim_t::zastaveno; }, int(delka_s * 1000) + 2000);
+        const qint64 konec = ted();
+        QTest::qWait(60);
+        const usek_t u = server_->slysitelne(start, ted());
+        return {start, u.slyset() && konec >= u.do_us - 10 * ms ? u : usek_t{}};
+    }
+
+private slots:
+    void initTestCase()
+    {
+        server_ = std::make_unique<zvukovy_server>();
+        if (!server_->chyba().isEmpty())
+            QSKIP(qPrintable(server_->chyba()));
+        // Qt's audio devices come from the PulseAudio client library, which reads this.
+        qputenv("PULSE_SERVER", server_->adresa().toLocal8Bit());
+        QVERIFY(server_->nahravej());
+        QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
+    }
+
+    // The method itself: a known tone through the server's own client is heard in full, at
+    // its level, so that a silent result below cannot come from the recording.
+    void metoda()
+    {
+        wav::pcm_t ton{1, 48000, 16, {}};
+        for (int i = 0; i < 48000 * 3 / 10; ++i) {
+            char x[2];
+            qToLittleEndian(qint16(16384 * std::sin(2 * M_PI * 1000 * i / 48000.0)), x);
+            ton.data.append(x, 2);
+        }
+        const qint64 start = ted();
+        QCOMPARE(QProcess::execute("paplay", {"--server=" + server_->adresa(), zapis("TON.WAV", wav::zapis(ton))}), 0);
+        QTest::qWait(60);
+        const usek_t u = server_->slysitelne(start, ted());
+        QVERIFY(u.slyset());
+        QVERIFY2(std::abs(u.delka_us() - 300 * ms) < 5 * ms, qPrintable(QString::number(u.delka_us())));
+        QVERIFY(std::abs(u.spicka - 0.5f) < 0.02f);
+    }
+
+    void slyseno_cele_data()
+    {
+        QTest::addColumn<QString>("cesta");
+        const QString zvuky = postavena_media() + "/ZVUK/";
+        for (int i = 0; i < 6; ++i) {
+            QTest::addRow("click %d", i) << zvuky + "CLICK.WAV";
+            QTest::addRow("hover %d", i) << zvuky + "ENTER.WAV";
+        }
+        const auto klik = nacti(zvuky + "CLICK.WAV");
+        QVERIFY(klik);
+        QTest::newRow("8-bit stereo click") << zapis("STEREO.WAV", osmibitovy(*klik, 2));
+        // Recordings of every length, from every topic; every second one as 8-bit with an
+        // odd-sized data chunk, as another recording folder may hold them.
+        QList<QFileInfo> nahravky;
+        for (const QFileInfo &tema : QDir(zvuky).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            const auto soubory = QDir(tema.filePath()).entryInfoList({"*.WAV"}, QDir::Files, QDir::Size);
+            for (int i = 1; i <= 2 && !soubory.isEmpty(); ++i)
+                nahravky.append(soubory[soubory.size() * (i + nahravky.size() % 3) / 8]);
+        }
+        QVERIFY(nahravky.size() >= 50);
+        for (int i = 0; i < 50; ++i) {
+            const QFileInfo &f = nahravky[i * nahravky.size() / 50];
+            const QString nazev = f.dir().dirName() + "/" + f.fileName();
+            if (i % 2 == 0) {
+                QTest::newRow(qPrintable(nazev)) << f.filePath();
+            } else {
+                const auto pcm = nacti(f.filePath());
+                QVERIFY(pcm);
+                QTest::newRow(qPrintable("8-bit odd " + nazev))
+                    << zapis(QString("%1_%2").arg(f.dir().dirName(), f.fileName()), osmibitovy(*pcm, 1));
+            }
+        }
+    }
+    // Heard from its first audible sample to its last, at its level, within 60 ms of the
+    // command (the file's own lead-in of silence aside); the device reads playing until then.
+    void slyseno_cele()
+    {
+        QFETCH(QString, cesta);
+        const auto pcm = nacti(cesta);
+        QVERIFY(pcm);
+        const usek_t v_souboru = zvukovy_server::slysitelne(*pcm);
+        const auto [start, u] = prehraj_cely(cesta, pcm->delka());
+        QVERIFY2(u.slyset(), "not heard, or the device stopped before the sound had ended");
+        const qint64 zpozdeni = u.od_us - start - v_souboru.od_us;
+        QVERIFY2(zpozdeni >= -10 * ms && zpozdeni <= 60 * ms, qPrintable(QString::number(zpozdeni)));
+        QVERIFY2(std::abs(u.delka_us() - v_souboru.delka_us()) <= 15 * ms,
+                 qPrintable(QString("%1 us heard of %2").arg(u.delka_us()).arg(v_souboru.delka_us())));
+        QVERIFY(std::abs(u.spicka / v_souboru.spicka - 1) < 0.2f);
+    }
+
+    // Pausing on a loud place silences within 30 ms and keeps it silent; resuming sounds
+    // within 30 ms and plays the rest: heard before and after, the sound is whole once.
+    void pauza_a_pokracovani()
+    {
+        const QString cesta = dlouha();
+        const auto pcm = nacti(cesta);
+        QVERIFY(pcm && pcm->delka() > 2);
+        // The file's loudest place after its first second.
+        const QByteArray d = wav::na_16_bitu(*pcm);
+        qint64 kde = pcm->vzorkovani, nejvic = 0;
+        for (qint64 i = pcm->vzorkovani; i < pcm->snimku() - pcm->vzorkovani / 2; ++i)
+            if (std::abs(qFromLittleEndian<qint16>(d.constData() + 2 * i)) > nejvic)
+                nejvic = std::abs(qFromLittleEndian<qint16>(d.constData() + 2 * (kde = i)));
+        const usek_t v_souboru = zvukovy_server::slysitelne(*pcm);
+        const qint64 start = ted();
+        prehraj_zvuk(cesta);
+        while (ted() < start + kde * 1000000 / pcm->vzorkovani)
+            QTest::qWait(1);
+        const qint64 pauza = ted();
+        zvuk_zdroj().pozastav();
+        QCOMPARE(zvuk_zdroj().rezim(), rezim_t::pozastaveno);
+        QTest::qWait(600);
+        QCOMPARE(zvuk_zdroj().rezim(), rezim_t::pozastaveno);
+        const qint64 pokracovani = ted();
+        zvuk_zdroj().hraj();
+        QCOMPARE(zvuk_zdroj().rezim(), rezim_t::hraje);
+        QVERIFY(QTest::qWaitFor([] { return !zvuk_zdroj().hraje(); }, int(pcm->delka() * 1000) + 2000));
+        QTest::qWait(60);
+
+        const usek_t pred = server_->slysitelne(start, pauza + 30 * ms);
+        const usek_t ticho = server_->slysitelne(pauza + 30 * ms, pokracovani - 10 * ms);
+        const usek_t po = server_->slysitelne(pokracovani, ted());
+        QVERIFY(pred.slyset() && pred.do_us >= pauza - 30 * ms);
+        QVERIFY2(!ticho.slyset(), qPrintable(QString::number(ticho.od_us - pauza)));
+        QVERIFY2(po.slyset() && po.od_us - pokracovani <= 30 * ms, qPrintable(QString::number(po.od_us - pokracovani)));
+        const qint64 slyseno = (pred.do_us - pred.od_us) + (po.do_us - po.od_us);
+        QVERIFY2(std::abs(slyseno - v_souboru.delka_us()) <= 40 * ms,
+                 qPrintable(QString("%1 us heard of %2").arg(slyseno).arg(v_souboru.delka_us())));
+    }
+
+    // A click during a recording, and quick presses after hovers: each new sound is heard
+    // at once, and nothing of the one before it after that.
+    void novy_zvuk_prerusi_stary()
+    {
+        const QString cesty = postavena_media() + "/ZVUK/";
+        QList<std::pair<qint64, usek_t>> zvuky; // command, the file's audible part
+        const auto hraj = [&](const QString &cesta, int pak_ms) {
+            const auto pcm = nacti(cesta);
+            QVERIFY(pcm);
+            const usek_t v_souboru = zvukovy_server::slysitelne(*pcm);
+            zvuky.append(std::pair{ted(), v_souboru});
+            prehraj_zvuk(cesta);
+            QTest::qWait(pak_ms);
+        };
+        hraj(dlouha(), 800);
+        QVERIFY(zvuk_zdroj().hraje());
+        for (int i = 0; i < 8; ++i) {
+            if (i % 2 == 0)
+                hraj(cesty + "ENTER.WAV", 40);
+            hraj(cesty + "CLICK.WAV", i % 2 == 0 ? 40 : 300);
+        }
+        QVERIFY(QTest::qWaitFor([] { return !zvuk_zdroj().hraje(); }, 2000));
+        QTest::qWait(100);
+        zvuky.append(std::pair{ted(), usek_t{}});
+        // Each sound until the next (less the recording's own 10 ms of uncertainty).
+        for (int i = 0; i + 1 < zvuky.size(); ++i) {
+            const auto &[start, v_souboru] = zvuky[i];
+            const usek_t u = server_->slysitelne(start, zvuky[i + 1].first - 10 * ms);
+            QVERIFY2(u.slyset() && u.od_us - start - v_souboru.od_us <= 60 * ms, qPrintable(QString::number(i)));
+            QVERIFY2(u.do_us - start <= v_souboru.do_us + 60 * ms, qPrintable(QString::number(i)));
+        }
+    }
+
+    void nehratelne_data()
+    {
+        QTest::addColumn<QByteArray>("bajty");
+        const QByteArray dobry = wav::zapis({1, 8000, 16, QByteArray(16000, '\x40')});
+        const auto s = [&](int kde, QByteArray za) { return QByteArray(dobry).replace(kde, za.size(), za); };
+        QTest::newRow("data longer than the file") << dobry.left(3000);
+        QTest::newRow("data size past the end") << s(40, QByteArray("\xff\xff\x00\x00", 4));
+        QTest::newRow("chunk size past the end") << s(16, QByteArray("\xf0\xff\xff\xff", 4));
+        QTest::newRow("no channels") << s(22, QByteArray("\0\0", 2));
+        QTest::newRow("24 bits") << s(34, QByteArray("\x18\0", 2));
+        QTest::newRow("compressed") << s(20, QByteArray("\x02\0", 2));
+        QTest::newRow("block size lies") << s(32, QByteArray("\x07\0", 2));
+        QTest::newRow("cut after the format") << dobry.left(36);
+        QTest::newRow("empty data") << wav::zapis({1, 8000, 16, {}});
+        QTest::newRow("text") << QByteArray("RIFF this is not a sound at all, only some text");
+        QTest::newRow("missing file") << QByteArray();
+    }
+    // Never playing, never hanging: the device reads stopped, and pause and play do nothing.
+    void nehratelne()
+    {
+        QFETCH(QByteArray, bajty);
+        const QString cesta = bajty.isEmpty() ? dir_.filePath("NENI.WAV") : zapis("ZLY.WAV", bajty);
+        const qint64 start = ted();
+        prehraj_zvuk(cesta);
+        QCOMPARE(zvuk_zdroj().soubor(), cesta);
+        QCOMPARE(zvuk_zdroj().rezim(), rezim_t::zastaveno);
+        zvuk_zdroj().pozastav();
+        zvuk_zdroj().hraj();
+        QTest::qWait(150);
+        QCOMPARE(zvuk_zdroj().rezim(), rezim_t::zastaveno);
+        QVERIFY(!server_->slysitelne(start, ted()).slyset());
+    }
+};
+
+QTEST_MAIN(tst_zvuk_server)
+#include "tst_zvuk_server.moc"
