@@ -144,9 +144,11 @@ radek "click/hover: command to first sound, max" "$(hodnota zvuk.klik_max '%.1f'
 radek "recording: command to first sound, median / max" \
     "$(hodnota zvuk.nahravka_median '%.1f') / $(hodnota zvuk.nahravka_max '%.1f') ms" "<= 60 ms" \
     "$(splneno zvuk.nahravka_max '<=' 60)"
-radek "pause: command to silence, max of 10" "$(hodnota zvuk.pauza_max '%.1f') ms" "<= 30 ms" \
+radek "pause: command to silence, median / max of 10" \
+    "$(hodnota zvuk.pauza_median '%.1f') / $(hodnota zvuk.pauza_max '%.1f') ms" "<= 30 ms" \
     "$(splneno zvuk.pauza_max '<=' 30)"
-radek "resume: command to sound, max of 10" "$(hodnota zvuk.pokracovani_max '%.1f') ms" "<= 30 ms" \
+radek "resume: command to sound, median / max of 10" \
+    "$(hodnota zvuk.pokracovani_median '%.1f') / $(hodnota zvuk.pokracovani_max '%.1f') ms" "<= 30 ms" \
     "$(splneno zvuk.pokracovani_max '<=' 30)"
 radek "idle, sound device open and silent" "$(hodnota zvuk.necinnost '%.2f') % of one core" "< 2 %" \
     "$(splneno zvuk.necinnost '<' 2)"

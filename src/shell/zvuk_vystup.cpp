@@ -116,6 +116,11 @@ void zvuk_vystup::dopln()
 {
     if (!proud_)
         return;
+    // A sound server that went away ends the sound.
+    if (proud_->state() == QAudio::StoppedState) {
+        zrus_proud();
+        return;
+    }
     const qint64 volno = proud_->bytesFree();
     if (pozice_ < pcm_.size()) {
         const qint64 n = std::min(volno - volno % format_.bytesPerFrame(), pcm_.size() - pozice_);

@@ -137,3 +137,17 @@ zvukovy_server::usek_t zvukovy_server::slysitelne(const wav::pcm_t &pcm)
     const QByteArray d = wav::na_16_bitu(pcm);
     return usek(reinterpret_cast<const qint16 *>(d.constData()), 0, pcm.snimku(), pcm.kanalu, pcm.vzorkovani, 0);
 }
+
+qint64 zvukovy_server::hlasite_misto(const wav::pcm_t &pcm, qint64 od_us)
+{
+    const QByteArray d = wav::na_16_bitu(pcm);
+    const qint64 blok = pcm.vzorkovani / 100, vzorku = blok * pcm.kanalu;
+    const auto *v = reinterpret_cast<const qint16 *>(d.constData());
+    for (qint64 b = od_us / 10000, rada = 0; (b + 1) * vzorku <= d.size() / 2; ++b) {
+        const auto [min, max] = std::minmax_element(v + b * vzorku, v + (b + 1) * vzorku);
+        rada = std::max(-*min, int(*max)) > 3000 ? rada + 1 : 0;
+        if (rada == 15)
+            return (b - 7) * 10000;
+    }
+    return -1;
+}

@@ -32,6 +32,9 @@ public:
     };
     usek_t slysitelne(qint64 od_us, qint64 do_us) const;
     static usek_t slysitelne(const wav::pcm_t &pcm);
+    // The middle of the file's first stretch after od_us that stays loud for 150 ms (-1: none),
+    // where a pause must silence and a resume sound at once.
+    static qint64 hlasite_misto(const wav::pcm_t &pcm, qint64 od_us);
 
 private:
     QTemporaryDir slozka_;
