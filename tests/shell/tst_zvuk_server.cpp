@@ -14,6 +14,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <cmath>
+#include <sys/stat.h>
 
 using rezim_t = zvukove_zarizeni::rezim_t;
 using usek_t = zvukovy_server::usek_t;
@@ -33,7 +34,7 @@ QString dlouha()
 std::optional<wav::pcm_t> nacti(const QString &cesta)
 {
     QFile f(cesta);
-    return f.open(QIODevice::ReadOnly) ? wav::precti(f.readAll()) : std::nullopt;
+    return QFileInfo(cesta).isFile() && f.open(QIODevice::ReadOnly) ? wav::precti(f.readAll()) : std::nullopt;
 }
 
 // The same sound as 8-bit mono with an odd number of samples, or as 8-bit stereo; each
@@ -145,6 +146,8 @@ private slots:
         zly("empty data", wav::zapis({1, 8000, 16, {}}));
         zly("text", "RIFF this is not a sound at all, only some text");
         QTest::newRow("missing file") << dir_.filePath("NENI.WAV");
+        QTest::newRow("a pipe") << dir_.filePath("ROURA.WAV");
+        QCOMPARE(::mkfifo(qPrintable(dir_.filePath("ROURA.WAV")), 0600), 0);
     }
     // Heard from its first audible sample to its last, at its level, within 60 ms of the
     // command (the file's own lead-in of silence aside), the device reading playing until
