@@ -147,7 +147,8 @@ private slots:
         zly("text", "RIFF this is not a sound at all, only some text");
         QTest::newRow("missing file") << dir_.filePath("NENI.WAV");
         QTest::newRow("a pipe") << dir_.filePath("ROURA.WAV");
-        QCOMPARE(::mkfifo(qPrintable(dir_.filePath("ROURA.WAV")), 0600), 0);
+        QVERIFY(QFile::exists(dir_.filePath("ROURA.WAV")) ||
+                ::mkfifo(qPrintable(dir_.filePath("ROURA.WAV")), 0600) == 0);
     }
     // Heard from its first audible sample to its last, at its level, within 60 ms of the
     // command (the file's own lead-in of silence aside), the device reading playing until
