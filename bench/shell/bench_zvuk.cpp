@@ -3,7 +3,7 @@
 // the command to the first audible sample, how quickly pause silences and resume sounds,
 // and the processor time of the open, silent device. Needs the built media folder.
 #include "common/wav.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "pomoc/zvukovy_server.h"
 #include "shell/zvuk.h"
 

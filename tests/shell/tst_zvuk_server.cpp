@@ -3,7 +3,7 @@
 // and resume goes on where it stopped, a new sound cuts the old one, and a file that cannot
 // be played leaves the device stopped.
 #include "common/wav.h"
-#include "pomoc/instalace.h"
+#include "nahrady/instalace.h"
 #include "pomoc/zvukovy_server.h"
 #include "shell/zvuk.h"
 
