@@ -20,7 +20,9 @@ build: configure
 run: build
 	@$(BUILD)/ortanel-verbano2
 
+# The tests' size against the code is printed first (scripts/pomer_testu.sh).
 test: build
+	@./scripts/pomer_testu.sh || true
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # One PNG per screen state and worksheet page (tools/prohlidka) in $(BUILD)/tour, shown
