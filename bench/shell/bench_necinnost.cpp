@@ -17,7 +17,8 @@
 #include <QTextStream>
 #include <ctime>
 
-namespace {
+namespace
+{
 
 double procesor_ms()
 {

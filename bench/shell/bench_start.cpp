@@ -18,10 +18,12 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 // Reports the first frame of the watched widget and ends the process.
-class hlidac_snimku : public QObject {
+class hlidac_snimku : public QObject
+{
 public:
     bool eventFilter(QObject *, QEvent *udalost) override
     {
@@ -40,7 +42,8 @@ private:
     bool hotovo_ = false;
 };
 
-class mereni_platforma : public skutecna_platforma_t {
+class mereni_platforma : public skutecna_platforma_t
+{
 public:
     using skutecna_platforma_t::skutecna_platforma_t;
     QString soubor_ini() override { return QStringLiteral(ORTANEL_BUILD_DIR "/ORTANEL.INI"); }
@@ -130,7 +133,7 @@ int main(int argc, char *argv[])
                .arg(holy, 0, 'f', 1)
                .arg(program / holy, 0, 'f', 2);
     // For bench/souhrn.sh.
-    out << "#zmereno start.program_ms " << program << "\n#zmereno start.holy_ms " << holy
-        << "\n#zmereno start.pomer " << program / holy << "\n";
+    out << "#zmereno start.program_ms " << program << "\n#zmereno start.holy_ms " << holy << "\n#zmereno start.pomer "
+        << program / holy << "\n";
     return 0;
 }

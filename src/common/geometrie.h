@@ -8,13 +8,15 @@
 // Where things are on the 640 × 480 screens. The screens place their hit areas and
 // drawings from here, and the media renderer draws the art from the same numbers, so a
 // button is always drawn where it can be clicked.
-namespace geometrie {
+namespace geometrie
+{
 
 constexpr int sirka_obrazovky = 640;
 constexpr int vyska_obrazovky = 480;
 
 // ---- main menu ----
-namespace menu {
+namespace menu
+{
 // Hit areas 0..4: grades "5. ročník" … "9. ročník"; 5: exit.
 constexpr std::array<QRect, 6> plochy = {QRect(8, 140, 297, 49), QRect(8, 200, 297, 53), QRect(8, 263, 297, 49),
                                          QRect(8, 323, 297, 53), QRect(8, 384, 297, 53), QRect(548, 4, 85, 77)};
@@ -38,12 +40,13 @@ constexpr QRect tema(int g, int i) { return QRect(tema_x, tema_y(g, i), tema_sir
 } // namespace menu
 
 // ---- set-up screen ----
-namespace nastaveni {
+namespace nastaveni
+{
 // Hit areas 0..11 as the screen uses them (area 3 already moved and widened).
-constexpr std::array<QRect, 12> plochy = {
-    QRect(140, 260, 25, 25), QRect(212, 300, 25, 25), QRect(212, 376, 25, 25), QRect(111, 416, 88, 25),
-    QRect(60, 376, 33, 25),  QRect(60, 300, 33, 21),  QRect(520, 276, 85, 17), QRect(520, 340, 65, 29),
-    QRect(316, 336, 93, 33), QRect(352, 268, 57, 33), QRect(426, 416, 28, 29), QRect(552, 4, 77, 77)};
+constexpr std::array<QRect, 12> plochy = {QRect(140, 260, 25, 25), QRect(212, 300, 25, 25), QRect(212, 376, 25, 25),
+                                          QRect(111, 416, 88, 25), QRect(60, 376, 33, 25),  QRect(60, 300, 33, 21),
+                                          QRect(520, 276, 85, 17), QRect(520, 340, 65, 29), QRect(316, 336, 93, 33),
+                                          QRect(352, 268, 57, 33), QRect(426, 416, 28, 29), QRect(552, 4, 77, 77)};
 // Area 3 as laid out before the screen moves it 25 left and widens it by 55.
 constexpr QRect plocha_3_puvodni(136, 416, 33, 25);
 // Count areas 0..3: where the number bitmap is drawn.
@@ -66,7 +69,8 @@ constexpr int tlacitko_vyska = 29;
 } // namespace nastaveni
 
 // ---- exercise screen ----
-namespace cviceni {
+namespace cviceni
+{
 // Top bar buttons: check, new sentences, score table, back.
 constexpr std::array<QRect, 4> tlacitka = {QRect(280, 8, 77, 69), QRect(372, 8, 77, 69), QRect(460, 8, 77, 69),
                                            QRect(552, 8, 77, 69)};
@@ -92,7 +96,8 @@ constexpr int bublina_sirka_textu = 489;
 } // namespace cviceni
 
 // ---- results screen ----
-namespace tabulka {
+namespace tabulka
+{
 // Row 0 of the five label columns: place, name, correct, wrong, mark.
 constexpr std::array<QRect, 5> sloupce = {QRect(32, 164, 49, 21), QRect(100, 164, 257, 21), QRect(372, 164, 77, 21),
                                           QRect(462, 164, 67, 21), QRect(544, 164, 64, 21)};
@@ -111,13 +116,15 @@ constexpr QSize cela_obrazovka(sirka_obrazovky, vyska_obrazovky); // backgrounds
 // edge of the screen from their slide positions (457 + 23 = 480).
 constexpr QSize posuvne_tlacitko(110, 23);
 
-namespace menu {
+namespace menu
+{
 constexpr QSize rocnik_obrazek(297, 53);              // L_g_0, L_g_1 at rocnik(g)
 constexpr QSize konec_obrazek(87, 77);                // MKONEH at hover[5]
 constexpr QSize tema_obrazek(tema_sirka, tema_vyska); // R_gt_0, R_gt_1
 } // namespace menu
 
-namespace nastaveni {
+namespace nastaveni
+{
 constexpr QSize zpet_obrazek(86, 77);        // SETUP/MZPETH at zpet_hover
 constexpr QSize druh_obrazek(120, 68);       // TU_xx_0, TU_xx_1 at druh[i]
 constexpr QSize sipka_poctu_obrazek(86, 86); // SIPKA_05 … SIPKA_30, all at sipka_poctu
@@ -128,7 +135,8 @@ constexpr std::array<QSize, 4> cislo_obrazek = {QSize(27, 27), QSize(28, 27), QS
 constexpr QSize ukazka_obrazek(596, 96); // SMPL_xx, SMPL_xx2 at ukazka
 } // namespace nastaveni
 
-namespace cviceni {
+namespace cviceni
+{
 constexpr QSize zalozka(268, 82);       // TABS/L_gt_xx at (0, 0), also on the results screen
 constexpr QSize tlacitko_hover(86, 77); // MKONTH, MNOVEH, MTABH, MZPETH at tlacitka_hover[i]
 // The sentence box 3LINE_W at (poloha_x, poloha_y); with its covers it is 34, 54 or 72
@@ -153,7 +161,8 @@ constexpr std::array<int, 3> bublina_vyska = {36, 56, 76};
 constexpr int bublina_spicka_x = znacka_x + 15 - bublina_x;
 } // namespace cviceni
 
-namespace tabulka {
+namespace tabulka
+{
 constexpr QSize zpet_velikost(86, 77); // MZPET, MZPETH at zpet_obrazek
 } // namespace tabulka
 

@@ -3,12 +3,14 @@
 #include <QLocale>
 #include <optional>
 
-namespace {
+namespace
+{
 std::optional<QDateTime> pevny_cas;
 std::function<QString(const QDate &)> pevny_format;
 } // namespace
 
-namespace hodiny {
+namespace hodiny
+{
 
 QDateTime ted() { return pevny_cas ? *pevny_cas : QDateTime::currentDateTime(); }
 

@@ -5,7 +5,8 @@
 #include <functional>
 
 // Date and time of day for the results log and the worksheets; tests fix them.
-namespace hodiny {
+namespace hodiny
+{
 
 QDateTime ted();
 // The desktop's short date form of the date, without spaces after its dots.

@@ -4,7 +4,8 @@
 
 // The grades and topics the program offers. Grade index 1..5 is "5. ročník" ..
 // "9. ročník"; topic indices start at 1.
-namespace katalog_temat {
+namespace katalog_temat
+{
 
 constexpr int pocet_rocniku = 5;
 

@@ -6,7 +6,8 @@
 // The program's one random generator, values in [0, 1). The program reseeds it from the
 // clock before every drawing; a reseed mixes the clock into the state, so two reseeds in
 // the same clock tick still give different sequences. Tests fix it with zafixuj().
-class nahoda_t {
+class nahoda_t
+{
 public:
     // Next value in [0, 1) with 24 significant bits, so that it is exact in single
     // precision as well.

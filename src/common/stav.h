@@ -5,17 +5,17 @@
 // The one process-wide record the screens share; nothing of it is saved.
 // Counts are plain ints: a long exercise must never wrap them.
 struct spolecny_stav_t {
-    QString adresar_media;   // INI key "CD": bitmaps (GRAFIKA) and sounds (ZVUK)
-    QString adresar_dat;     // INI key "HD": data files, score table and results log
-    int puvodni_sirka = 0;   // display mode found at start-up
+    QString adresar_media; // INI key "CD": bitmaps (GRAFIKA) and sounds (ZVUK)
+    QString adresar_dat;   // INI key "HD": data files, score table and results log
+    int puvodni_sirka = 0; // display mode found at start-up
     int puvodni_vyska = 0;
     int puvodni_hloubka = 0;
-    int rocnik = 0;          // grade index 1..5 ("5. ročník" is 1)
-    int tema = 0;            // topic index within the grade
-    int pocet_uloh = 0;      // sentences chosen: 0 (none yet), 5, 10, 15, 20
+    int rocnik = 0;            // grade index 1..5 ("5. ročník" is 1)
+    int tema = 0;              // topic index within the grade
+    int pocet_uloh = 0;        // sentences chosen: 0 (none yet), 5, 10, 15, 20
     int pocet_vet_cviceni = 0; // sentences the open exercise has (a whole text: all of it)
-    QString druh_ulohy;      // kind keyword, "" when none is chosen
-    int limit_diktovani = 0; // plays per sentence of a whole text: 1, 2, 3, or 100
+    QString druh_ulohy;        // kind keyword, "" when none is chosen
+    int limit_diktovani = 0;   // plays per sentence of a whole text: 1, 2, 3, or 100
     bool napoveda_na_zaciatku = false;
     QString jmeno_zaka;
     int pocet_spravne = 0;

@@ -22,11 +22,11 @@ int cislo_vety(const QString &radek);
 QString cislo_vety_text(const QString &radek);
 
 struct polozka_t {
-    QString a;                 // first correct form
-    std::optional<QString> b;  // second correct form, after "^"
-    QStringList alternativy;   // the wrong forms W1 … Wn (a lone " " is one empty form)
-    qsizetype zacatek = 0;     // position of "<"
-    qsizetype konec = 0;       // position of ">"
+    QString a;                // first correct form
+    std::optional<QString> b; // second correct form, after "^"
+    QStringList alternativy;  // the wrong forms W1 … Wn (a lone " " is one empty form)
+    qsizetype zacatek = 0;    // position of "<"
+    qsizetype konec = 0;      // position of ">"
 
     bool ma_b() const { return b.has_value(); }
     // A, W1, …, Wn: the forms a correction sheet or exercise draws from.
@@ -55,9 +55,9 @@ QList<cast_vety_t> rozloz_vetu(const QString &text);
 
 // The three written-out sentences of a line, line separators removed.
 struct vypsane_vety_t {
-    QString spravna_veta;      // every item by A
-    QString spravna_veta_2;    // every item by B where it has one, else A
-    QString veta_s_chybami;    // every item by a randomly drawn form
+    QString spravna_veta;       // every item by A
+    QString spravna_veta_2;     // every item by B where it has one, else A
+    QString veta_s_chybami;     // every item by a randomly drawn form
     bool ma_druhy_tvar = false; // some item has a B
 };
 // Reseeds the generator from the clock before every item's draw.

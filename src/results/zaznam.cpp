@@ -1,9 +1,9 @@
 #include "results/zaznam.h"
 
 #include "common/hodiny.h"
+#include "common/jmeno.h"
 #include "common/katalog.h"
 #include "common/soubory.h"
-#include "common/jmeno.h"
 #include "results/zamek.h"
 
 #include <QFile>

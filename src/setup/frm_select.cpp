@@ -167,7 +167,8 @@ void frm_select::zvol_pocet(int n)
 void frm_select::zvol_druh(int n)
 {
     if (const auto predchozi = volby::plocha_druhu(spolecny_stav.druh_ulohy))
-        vykresli_obrazek(tlacitka_druhu_[*predchozi - volby::prvni_plocha_druhu][0], gn::druh[*predchozi - volby::prvni_plocha_druhu]);
+        vykresli_obrazek(tlacitka_druhu_[*predchozi - volby::prvni_plocha_druhu][0],
+                         gn::druh[*predchozi - volby::prvni_plocha_druhu]);
     vykresli_obrazek(tlacitka_druhu_[n - volby::prvni_plocha_druhu][1], gn::druh[n - volby::prvni_plocha_druhu]);
     spolecny_stav.druh_ulohy = klicove_slovo(volby::druh(n));
     vykresli_obrazek(sipky_druhu_[n - volby::prvni_plocha_druhu], gn::sipka_druhu);

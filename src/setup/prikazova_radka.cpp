@@ -48,7 +48,7 @@ QString navod()
                        "  --tlaciaren NÁZOV            vytlačí listy na tlačiarni s týmto názvom\n"
                        "                               (názvy tlačiarní vypíše príkaz lpstat -p)\n"
                        "  --help                       vypíše tento návod\n"
-        "  --ucitel                     otvorí namiesto toho okno s výsledkami žiakov\n"
+                       "  --ucitel                     otvorí namiesto toho okno s výsledkami žiakov\n"
                        "\n"
                        "Témy:\n")
             .arg(program)

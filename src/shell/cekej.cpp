@@ -8,7 +8,8 @@
 #include <climits>
 #include <cmath>
 
-namespace {
+namespace
+{
 quint32 posun = 0;
 }
 

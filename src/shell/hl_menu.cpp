@@ -12,7 +12,6 @@
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
 
-
 namespace menu = geometrie::menu;
 
 hl_menu::hl_menu(QWidget *rodic) : obrazovka(rodic), zvuk_zdroj_(new drzak_zvuku(this))

@@ -15,7 +15,8 @@ class zvukove_zarizeni;
 // topic buttons of the chosen grade, the credits area and the picture holder that shows
 // the title picture at start and the credits picture on demand. It is created by
 // start-up, lives for the whole run and holds the program's sound device.
-class hl_menu : public obrazovka {
+class hl_menu : public obrazovka
+{
     Q_OBJECT
 public:
     explicit hl_menu(QWidget *rodic = nullptr);

@@ -10,7 +10,8 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
+namespace
+{
 hostitel *jediny = nullptr;
 }
 

@@ -13,7 +13,8 @@ class QGraphicsProxyWidget;
 // scales it uniformly to fill the window (full screen: letterboxed, aspect kept). It
 // loads screens through factories that start-up registers, shows the next screen before
 // it hides or unloads the current one, and calls the new screen's activation.
-class hostitel : public QGraphicsView {
+class hostitel : public QGraphicsView
+{
     Q_OBJECT
 public:
     enum class potom_t { nic, skryj, uvolni };

@@ -2,7 +2,8 @@
 
 #include <QPainter>
 
-namespace {
+namespace
+{
 
 constexpr QRgb barva_rgb = 0x00ffffffu;
 

@@ -18,7 +18,6 @@
 #include <immintrin.h>
 #endif
 
-
 namespace
 {
 

@@ -26,7 +26,8 @@ enum class obrazovka_id { hl_menu, frm_select, main_frm, frm_tabulka };
 // Element families (gap boxes, speakers, table rows, …) are in shell/rodina.h; the
 // drawing routines with a transparent colour in shell/kresleni.h; the wait that keeps
 // events flowing in shell/cekej.h; the sound device in shell/zvuk.h.
-class obrazovka : public QWidget {
+class obrazovka : public QWidget
+{
     Q_OBJECT
 public:
     explicit obrazovka(QWidget *rodic = nullptr);

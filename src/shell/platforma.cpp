@@ -7,15 +7,16 @@
 #include <QDir>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
-#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
-namespace {
+namespace
+{
 platforma_t *nahradni = nullptr;
 } // namespace
 

@@ -8,7 +8,8 @@ class QWidget;
 // Everything the program needs of the desktop, behind one small interface so that tests
 // can stand in for it: the single-instance lock, the small-fonts factor, the INI file,
 // message boxes, the display mode and the end of the process.
-class platforma_t {
+class platforma_t
+{
 public:
     enum class ikona_t { zadna, vykricnik, stop, otaznik };
 
@@ -55,7 +56,8 @@ platforma_t &platforma();
 void nastav_platformu(platforma_t *nahrada);
 
 // The real desktop.
-class skutecna_platforma_t : public platforma_t {
+class skutecna_platforma_t : public platforma_t
+{
 public:
     explicit skutecna_platforma_t(QString soubor_zamku = {});
     ~skutecna_platforma_t() override;

@@ -85,8 +85,8 @@ void obrazkova_plocha::moveEvent(QMoveEvent *udalost)
 void obrazkova_plocha::urci_pruhlednost()
 {
     const QWidget *rodic = parentWidget();
-    const bool zakryva = rodic && geometry() == rodic->rect() && !obrazek_.isNull() &&
-                         obrazek_.width() >= width() && obrazek_.height() >= height() && !obrazek_.hasAlphaChannel();
+    const bool zakryva = rodic && geometry() == rodic->rect() && !obrazek_.isNull() && obrazek_.width() >= width() &&
+                         obrazek_.height() >= height() && !obrazek_.hasAlphaChannel();
     setAttribute(Qt::WA_OpaquePaintEvent, zakryva);
 }
 

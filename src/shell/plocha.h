@@ -15,7 +15,8 @@
 //   uvolneni  that button released (wherever the pointer is then);
 //   klik      the left button pressed and released on the area.
 // Positions are in the area's own coordinates.
-class aktivni_plocha : public QWidget {
+class aktivni_plocha : public QWidget
+{
     Q_OBJECT
 public:
     explicit aktivni_plocha(QWidget *rodic = nullptr, QRect kde = {});
@@ -43,7 +44,8 @@ private:
 
 // A hit area that shows a picture at its top left corner (a picture box): topic buttons,
 // a title or help picture laid over a whole screen. With no picture it is invisible.
-class obrazkova_plocha : public aktivni_plocha {
+class obrazkova_plocha : public aktivni_plocha
+{
     Q_OBJECT
 public:
     explicit obrazkova_plocha(QWidget *rodic = nullptr, QRect kde = {});

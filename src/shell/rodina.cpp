@@ -8,7 +8,8 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
-namespace {
+namespace
+{
 
 void zdedi_widget(const QWidget &s, QWidget &n)
 {

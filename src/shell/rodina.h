@@ -27,7 +27,8 @@ void zdedi_od_sablony(const QWidget &sablona, QWidget &novy);
 //
 // W must be a widget that can be made from its parent alone; a header may hold a family
 // of a type it only declares.
-template <typename W> class rodina_prvku {
+template <typename W> class rodina_prvku
+{
 public:
     using hacek_t = std::function<void(W *prvek, int index)>;
 

@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-namespace {
+namespace
+{
 zvukove_zarizeni *nahradni = nullptr;
 QPointer<drzak_zvuku> drzitel;
 } // namespace

@@ -8,7 +8,8 @@
 // the commands of a media control; playing never waits for the sound to end. A device
 // that cannot play (no sound on the machine, a missing or unreadable file) simply
 // reports that it is stopped.
-class zvukove_zarizeni {
+class zvukove_zarizeni
+{
 public:
     // The values are those of the media control's mode.
     enum class rezim_t { zastaveno = 525, hraje = 526, pozastaveno = 529 };
@@ -45,7 +46,8 @@ void prehraj_zvuk(const QString &cesta);
 
 // Owns the program's device for as long as it lives; the device itself is made on first
 // use, so a program run with a fake never touches the machine's sound.
-class drzak_zvuku : public QObject {
+class drzak_zvuku : public QObject
+{
     Q_OBJECT
 public:
     explicit drzak_zvuku(QObject *rodic = nullptr);

@@ -7,7 +7,8 @@
 // QApplication: when the server runs, DISPLAY names it and Qt uses its X11 platform;
 // otherwise nothing changes and the test skips what needs X (duvod() says why). The
 // server ends with the object, or with the test's process when that ends first.
-class vlastni_x {
+class vlastni_x
+{
 public:
     explicit vlastni_x(QSize velikost);
     ~vlastni_x();

@@ -10,8 +10,8 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPainterPath>
+#include <QRegularExpression>
 #include <functional>
 
 using namespace vzhled;

@@ -25,8 +25,7 @@ const cast_prohlidky cast(
     [](prohlidka &p) {
         // Right after start-up, before the activation's wait begins.
         p.zastavka(QStringLiteral("titulek"),
-                   QStringLiteral("Title picture right after start-up; a click opens the menu."),
-                   [] {});
+                   QStringLiteral("Title picture right after start-up; a click opens the menu."), [] {});
         p.zastavka(QStringLiteral("menu"), QStringLiteral("Main menu, no grade chosen yet."), [&] {
             p.klikni(QPoint(320, 240));
             p.pockej(50);
