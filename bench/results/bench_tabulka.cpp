@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     const auto radky = nacti_radky_bajtu(cesta);
     const QString hlavicka = hlavicka_sekce(stav.rocnik, stav.tema, stav.druh_ulohy);
     const auto v_pameti = [&](int i) {
-        tabulka_t t{*radky, -1};
+        tabulka_t t{*radky, -1, {}};
         if (!je_tabulka_v_poradku(t.radky_tabulky))
             std::abort();
         setrid_tabulku(t, t.najdi_sekci(hlavicka), radek_tabulky_t{stav.jmeno_zaka, 50 + i % 3, 0, 1});
