@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <memory>
-#include <tuple>
 
 namespace
 {
@@ -105,13 +104,6 @@ class tst_frm_select : public QObject
     // Whether the bitmap shows at the point it is drawn at.
     bool ukazuje(const QString &jmeno, QPoint kde) const { return pixel(kde + dovnitr) == barva(jmeno); }
 
-    auto snimek() const
-    {
-        return std::tuple(spolecny_stav.pocet_uloh, spolecny_stav.druh_ulohy, spolecny_stav.limit_diktovani,
-                          spolecny_stav.napoveda_na_zaciatku, scr_->vysunuto_pokracuj(), scr_->vysunuto_tiskni(),
-                          scr_->obraz());
-    }
-
     int najeti_zvuku() const { return zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")); }
 
     // Out: shown, enabled, the face over the background with its hole; in: out of reach.
@@ -175,40 +167,6 @@ private slots:
         obnov_ukazatel();
     }
 
-    void poradi_voleb_data()
-    {
-        QTest::addColumn<int>("pocet");
-        QTest::addColumn<int>("druh");
-        QTest::addColumn<int>("limit");
-        QTest::newRow("5, DIKTAT: one play") << 0 << 6 << 1;
-        QTest::newRow("20, DOPLNOVACKA: no limit") << 3 << 8 << 100;
-    }
-    // Kind first or count first end the same: the count with its play limit, number and
-    // arrow, the kind chosen; continue only once a name is typed too. Another count gives
-    // the number chosen before its normal look back.
-    void poradi_voleb()
-    {
-        QFETCH(int, pocet);
-        QFETCH(int, druh);
-        QFETCH(int, limit);
-        stiskni({druh, pocet});
-        const auto druh_prvni = snimek();
-        otevri();
-        stiskni({pocet, druh});
-        QVERIFY(snimek() == druh_prvni);
-        QCOMPARE(spolecny_stav.pocet_uloh, 5 * (pocet + 1));
-        QCOMPARE(spolecny_stav.limit_diktovani, limit);
-        QVERIFY(ukazuje(volby::tlacitko_druhu(druh, true), gn::druh[druh - 6]));
-        QVERIFY(ukazuje(volby::cislo(pocet, true), gn::cislo[pocet]));
-        QVERIFY(ukazuje(volby::sipka_poctu(pocet), gn::sipka_poctu));
-        over_pokracuj(false);
-        napis(QStringLiteral("Eva"));
-        over_pokracuj(true);
-        stiskni({2});
-        QVERIFY(ukazuje(volby::cislo(pocet, false), gn::cislo[pocet]));
-        QVERIFY(ukazuje(volby::cislo(2, true), gn::cislo[2]));
-    }
-
     void tiskni_podle_druhu_data()
     {
         QTest::addColumn<int>("tema"); // of the 5th grade, or topic 2 of the 8th
@@ -247,22 +205,15 @@ private slots:
         QCOMPARE(tisku_, vysunuto ? 1 : 0);
     }
 
-    // Typing decides on the trimmed name, a press on the untrimmed one.
+    // A press decides on the untrimmed name, typing on the trimmed one; continue stores it
+    // trimmed and shows the exercise.
     void jmeno()
     {
         stiskni({1, 6});
-        napis(QStringLiteral("Jano"));
-        QVERIFY(scr_->vysunuto_pokracuj());
-        vymaz_jmeno();
-        over_pokracuj(false);
-        napis(QStringLiteral("J"));
-        over_pokracuj(true);
-        vymaz_jmeno();
         napis(QStringLiteral("   "));
         QVERIFY(!scr_->vysunuto_pokracuj());
         stiskni({9});
         over_pokracuj(true);
-        // Continue stores the name trimmed and shows the exercise.
         mys::klikni(scr_, gn::pokracuj + plne);
         QCOMPARE(spolecny_stav.jmeno_zaka, QString(""));
         QCOMPARE(okno_->aktualni_id(), obrazovka_id::main_frm);
@@ -332,8 +283,10 @@ private slots:
         QCOMPARE(najeti_zvuku(), 2);
         QVERIFY(!scr_->plocha(11)->zvyraznena() && scr_->plocha(10)->zvyraznena());
         QCOMPARE(scr_->obraz(), pred);
+        // Another count gives the one chosen before its normal look back.
         mys::klikni(scr_, QPoint(112, 420));
         QCOMPARE(spolecny_stav.pocet_uloh, 20);
+        QVERIFY(ukazuje(volby::cislo(1, false), gn::cislo[1]) && ukazuje(volby::cislo(3, true), gn::cislo[3]));
     }
 
     // The help picture covers the screen and the name box until it is clicked away; that
