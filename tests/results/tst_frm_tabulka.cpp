@@ -1,5 +1,5 @@
-// The results screen on a temporary installation: the pupil's own result, the tab, a long
-// name, the back button's looks. Where back leads, what a visit writes and shows is driven
+// The results screen on a temporary installation: the pupil's own result, a long name, the
+// back button's looks. Where back leads, what a visit writes and shows is driven
 // through the real program in tests/journeys.
 #include "common/geometrie.h"
 #include "nahrady/falesna_platforma.h"
@@ -60,17 +60,12 @@ private slots:
         instalace_.zapis_data(QStringLiteral("ZNAMKY.DAT"), {"0|100|2"}, false);
     }
 
-    // The tab of grade, topic and kind over the background at the top left; a name wider
-    // than its column ends in an ellipsis inside it.
-    void rozlozeni()
+    // A name wider than its column ends in an ellipsis inside it.
+    void dlouhe_jmeno()
     {
-        const QImage obraz = otevri()->grab().toImage();
-        QCOMPARE(obraz.pixel(0, 0), zalozka);
-        QCOMPARE(obraz.pixel(geometrie::cviceni::zalozka.width(), 0), pozadi);
-        const auto dlouhe = otevri(QStringLiteral("Maximilián Ľudovít Šťastný-Dolnozemský z Horných Lehôt"));
-        const QLabel *l = dlouhe->popisek(sloupec_t::jmeno, 0);
-        QVERIFY(l->text().startsWith(QStringLiteral("Maximilián Ľudovít")));
-        QVERIFY(l->text().endsWith(QChar(0x2026)));
+        const auto scr = otevri(QStringLiteral("Maximilián Ľudovít Šťastný-Dolnozemský z Horných Lehôt"));
+        const QLabel *l = scr->popisek(sloupec_t::jmeno, 0);
+        QVERIFY(l->text().startsWith(QStringLiteral("Maximilián Ľudovít")) && l->text().endsWith(QChar(0x2026)));
         QVERIFY(l->fontMetrics().horizontalAdvance(l->text()) <= l->width());
     }
 
@@ -119,9 +114,8 @@ private slots:
         scr->aktivuj();
         QVERIFY(QDir(log).removeRecursively());
         QCOMPARE(platforma_.zpravy.size(), 1);
-        QCOMPARE(platforma_.zpravy[0].titulek, QStringLiteral("Upozornenie"));
-        QCOMPARE(platforma_.zpravy[0].ikona, platforma_t::ikona_t::vykricnik);
-        QVERIFY(platforma_.zpravy[0].text.contains(QStringLiteral("VYSLEDKY.DAT")));
+        QVERIFY(platforma_.zpravy[0].ikona == platforma_t::ikona_t::vykricnik &&
+                platforma_.zpravy[0].text.contains(QStringLiteral("VYSLEDKY.DAT")));
         QCOMPARE(scr->popisek(sloupec_t::jmeno, 0)->text(), QStringLiteral("Jana Šťastná"));
     }
 
@@ -137,8 +131,8 @@ private slots:
         QVERIFY(obsah(spoj_cestu(instalace_.data(), QStringLiteral("VYSLEDKY.DAT"))).contains("Bez Pozadia"));
     }
 
-    // Onto the back button: the hover sound once and the hover look; onto the background
-    // (over the rows too): the normal look.
+    // Onto the back button: the hover sound once and the hover look; onto the rows: the
+    // normal look.
     void najeti_na_zpet()
     {
         const auto scr = otevri();
@@ -151,8 +145,6 @@ private slots:
         mys::najed(scr.get(), gt::sloupce[1].center());
         QCOMPARE(pixel(), zpet_normalni);
         QVERIFY(!scr->klik_plocha()->zvyraznena());
-        mys::najed(scr.get(), gt::zpet.center());
-        QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")), 2);
     }
 };
 

