@@ -4,8 +4,6 @@
 #include "prehled/rozbor.h"
 #include "prehled/zaznam_zaka.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 static QByteArray jana() { return zaznam("Jana Nováková", "7.12.2026", 7, 2, {10, 8, 2, 2}); }

@@ -2,9 +2,8 @@
 // A pupil's visit as the pupils' program logs it, for the teacher's tests.
 #include "common/hodiny.h"
 #include "common/soubory.h"
+#include "results/soubory_vysledku.h"
 #include "results/zaznam.h"
-
-#include <QFile>
 
 // The record of grade 5..9, topic, {sentences, right, wrong, mark} at 9:05 on a desktop
 // whose short date is `datum`.
@@ -22,10 +21,4 @@ inline QByteArray zaznam(const QString &jmeno, const QString &datum, int rocnik,
         do_cp1250(sestav_zaznam(s, pocty[3], QDateTime(QDate(2026, 1, 1), QTime(9, 5))).join("\r\n") + "\r\n");
     hodiny::uvolni();
     return b;
-}
-
-inline bool zapis(const QString &cesta, const QByteArray &obsah)
-{
-    QFile f(cesta);
-    return f.open(QIODevice::WriteOnly) && f.write(obsah) == obsah.size();
 }

@@ -10,7 +10,6 @@
 #include "shell/plocha.h"
 #include "soubory_vysledku.h"
 
-#include <QDir>
 #include <QLabel>
 #include <QtTest>
 #include <memory>

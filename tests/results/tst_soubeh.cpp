@@ -5,10 +5,6 @@
 #include "results/navsteva.h"
 #include "soubory_vysledku.h"
 
-#include <QDir>
-#include <QElapsedTimer>
-#include <QProcess>
-#include <QThread>
 #include <QtTest>
 #include <sys/stat.h>
 

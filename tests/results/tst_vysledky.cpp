@@ -10,7 +10,6 @@
 #include "shell/obrazky.h"
 #include "soubory_vysledku.h"
 
-#include <QDir>
 #include <QtTest>
 #include <sys/stat.h>
 

@@ -7,16 +7,9 @@
 #include "shell/okno_zpravy.h"
 #include "shell/preklad.h"
 
-#include <QBuffer>
-#include <QDataStream>
 #include <QDialogButtonBox>
-#include <QElapsedTimer>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 #include <climits>
 #include <cmath>

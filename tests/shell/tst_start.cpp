@@ -11,7 +11,6 @@
 #include "shell/ukazatel.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
 

@@ -8,9 +8,7 @@
 #include "shell/zvuk.h"
 
 #include <QAudioDevice>
-#include <QDir>
 #include <QMediaDevices>
-#include <QtEndian>
 #include <QtTest>
 #include <cmath>
 #include <sys/stat.h>

@@ -12,11 +12,9 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPrinter>
-#include <QProcess>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 static QStringList sloupec(const QAbstractItemModel *m, int s)
