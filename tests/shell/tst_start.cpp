@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QtTest>
-#include <unistd.h>
 
 using ikona_t = platforma_t::ikona_t;
 
@@ -186,10 +185,8 @@ private slots:
         // When the first copy is gone the next one starts, and so it does over the lock a
         // process that no longer exists left behind.
         QVERIFY(skutecna_platforma_t(zamek).zamkni_jedinou_instanci());
-        char host[256] = {};
-        gethostname(host, sizeof host - 1);
         zapis(QStringLiteral("a.lock"),
-              QByteArray("999999\n") + QCoreApplication::applicationName().toUtf8() + "\n" + host + "\n");
+              ("999999\n" + QCoreApplication::applicationName() + "\n" + QSysInfo::machineHostName() + "\n").toUtf8());
         QVERIFY(skutecna_platforma_t(zamek).zamkni_jedinou_instanci());
     }
 };
