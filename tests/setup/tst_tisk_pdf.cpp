@@ -196,8 +196,8 @@ private slots:
         QTest::newRow("Letter, a printer's margins") << int(QPageSize::Letter) << 6.35;
         QTest::newRow("a narrow printable width wraps") << int(QPageSize::A4) << 45.0;
     }
-    // Every topic, kind and copy: no header or footer text passes the printable width;
-    // every gap of a fill-in sheet is at least 8 mm wide.
+    // Every topic, kind and copy: no header, footer or sentence text passes the printable
+    // width in the real fonts.
     void nazvy_a_mezery()
     {
         QFETCH(int, papier);
@@ -220,18 +220,9 @@ private slots:
                     const auto strany = slova_pdf(pdf);
                     QCOMPARE(strany.size(), 2);
                     const double sirka = QPageSize(QPageSize::PageSizeId(papier)).size(QPageSize::Millimeter).width();
-                    QList<double> mezery;
-                    for (const auto &[text, box] : strany[0] + strany[1]) {
+                    for (const auto &[text, box] : strany[0] + strany[1])
                         QVERIFY2(box.left() >= okraj - 0.5 && box.right() <= sirka - okraj + 0.5,
                                  qPrintable(cislo_ulohy(r, t) + " " + druh + ": " + text));
-                        if (text.startsWith('_'))
-                            mezery.append(box.width());
-                    }
-                    if (druh == QLatin1String("DOPLNOVACKA")) {
-                        QCOMPARE(mezery.size(), 3);
-                        QVERIFY2(mezery[0] >= 8 && mezery[1] > mezery[0] && mezery[2] > 1.5 * mezery[1],
-                                 qPrintable(QStringLiteral("%1 %2 %3").arg(mezery[0]).arg(mezery[1]).arg(mezery[2])));
-                    }
                 }
     }
 
@@ -348,10 +339,9 @@ private slots:
     {
         QTest::addColumn<QString>("argumenty"); // %1: a folder holding only the file "subor"
         QTest::addColumn<bool>("program");      // the built program with no display, not the call
-        QTest::addColumn<QString>("vypis");     // the one line on standard error; for help, on output
+        QTest::addColumn<QString>("vypis");     // the one line on standard error
         const QString dobre = "--pracovny-list 7_3 --druh oprava --pocet 10 ";
         QTest::newRow("the program, without a display") << dobre + "--kopie 2 --vystup=%1/listy.pdf" << true << "";
-        QTest::newRow("help") << "--help" << true << "  7_3  7. ročník, Čiarka medzi vetnými členmi\n";
         QTest::newRow("unknown topic") << "--pracovny-list 7_9 --druh oprava --pocet 10 --vystup %1/l.pdf" << true
                                        << "neznáma téma „7_9“";
         QTest::newRow("kind that does not print")
@@ -375,7 +365,7 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(QFile(dir.filePath("subor")).open(QIODevice::WriteOnly));
         const QStringList a = argumenty.replace("%1", dir.path()).split(' ', Qt::SkipEmptyParts);
-        const bool chyba = !vypis.isEmpty() && !a.contains("--help");
+        const bool chyba = !vypis.isEmpty();
         falesna_platforma platforma;
         docasna_instalace instalace; // its ORTANEL.INI names the built data
         instalace.zapis_vychozi_ini();
@@ -390,7 +380,6 @@ private slots:
             p.start(ORTANEL_BUILD_DIR "/ortanel-verbano2", a);
             QVERIFY(p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit);
             QCOMPARE(p.exitCode(), chyba ? 2 : 0);
-            vystup = QString::fromUtf8(p.readAllStandardOutput());
             chyby = QString::fromUtf8(p.readAllStandardError());
         } else {
             QVERIFY(QTest::currentDataTag() == QLatin1String("data folder that cannot be read") ||
@@ -403,8 +392,6 @@ private slots:
                          chyby.contains(vypis.replace("%1", dir.path())) &&
                          QDir(dir.path()).entryList(QDir::Files | QDir::Hidden) == QStringList{"subor"},
                      qPrintable(chyby));
-        else if (!vypis.isEmpty())
-            QVERIFY2(vystup.contains(vypis) && vystup.contains("--tlaciaren NÁZOV"), qPrintable(vystup));
         else {
             const QStringList strany = strany_pdf(dir.filePath("listy.pdf"));
             QVERIFY(chyby.isEmpty() && strany.filter("Stránka: 1").size() == 3 &&
@@ -413,7 +400,7 @@ private slots:
     }
 
     // A model copy and two pupil copies of a correction sheet to the queue: three sheets,
-    // the model with its commas, the pupils' with errors planted in every sentence.
+    // the model correct, the pupils' with errors planted (each sentence: kazda_tema).
     void tisk_do_fronty()
     {
         if (!bez_cups_.isEmpty())
@@ -440,13 +427,11 @@ private slots:
         // lose their text through PostScript); its own PDF has the three sheets.
         const QStringList strany = strany_pdf(cups("spool/" + QDir(cups("spool")).entryList({"d*"}).first()));
         QCOMPARE(strany.size(), 3);
-        for (int s = 0; s < 3; ++s) {
-            QCOMPARE(strany[s].contains("vzor pre učiteľa"), s == 0);
-            QCOMPARE(strany[s].contains("Meno: ....."), s > 0);
-            for (const QString &radek : radky)
-                QVERIFY2(strany[s].contains(vypis_vety(radek).spravna_veta.simplified()) == (s == 0),
-                         qPrintable(strany[s]));
-        }
+        for (int s = 0; s < 3; ++s)
+            QVERIFY2(strany[s].contains("vzor pre učiteľa") == (s == 0) &&
+                         strany[s].contains("Meno: .....") == (s > 0) &&
+                         strany[s].contains(vypis_vety(radky[0]).spravna_veta.simplified()) == (s == 0),
+                     qPrintable(strany[s]));
         const QString pdf = cups("pdf/" + QDir(cups("pdf")).entryList({"*.pdf"}).first());
         QVERIFY(QString::fromUtf8(spust("pdfinfo", {pdf})).contains(QRegularExpression("Pages: +3\n")));
         // The command line prints to the queue by its name just as well.
