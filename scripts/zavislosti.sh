@@ -20,8 +20,9 @@ packages=(
   xvfb xauth x11-utils xdotool imagemagick poppler-utils
   # the print tests' private print server and its PDF queue
   cups printer-driver-cups-pdf
-  # the installation's shared data folder (setfacl), checked by the installation tests
-  acl
+  # the installation's shared data folder (setfacl), checked by the installation tests,
+  # and the validators of its menu entries and AppStream metadata
+  acl desktop-file-utils appstream
   # make bench: instruction counts (callgrind)
   valgrind
 )

@@ -7,9 +7,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 #include <QtTest>
 #include <sys/stat.h>
 
@@ -103,7 +101,7 @@ private slots:
 
     // The menu entries (the pupils' program, the teacher's results) start the installed program
     // from Education, with its icon at every size, in Slovak; the AppStream metadata names the
-    // program and this version.
+    // program and this version; both pass their validators.
     void polozka_menu_a_metainfo_data()
     {
         QTest::addColumn<QString>("polozka");
@@ -132,17 +130,12 @@ private slots:
         for (const QString &kus : {"<id>" + id + "</id>", ">" + id + ".desktop</launchable>",
                                    QString("version=\"" ORTANEL_VERZE "\""), QString("<summary xml:lang=\"sk\">")})
             QVERIFY2(m.contains(kus), qPrintable(kus));
-        QXmlStreamReader xml(m);
-        while (!xml.atEnd())
-            xml.readNext();
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
         for (const auto &[validator, argumenty] :
              {std::pair{"desktop-file-validate", QStringList{polozka}},
-              std::pair{"appstreamcli", QStringList{"validate", "--no-net", metainfo}}})
-            if (const QString v = QStandardPaths::findExecutable(validator); !v.isEmpty()) {
-                const auto [kod, vystup] = spust(v, argumenty);
-                QVERIFY2(kod == 0, qPrintable(vystup));
-            }
+              std::pair{"appstreamcli", QStringList{"validate", "--no-net", metainfo}}}) {
+            const auto [kod, vystup] = spust(validator, argumenty);
+            QVERIFY2(kod == 0, qPrintable(validator + (": " + vystup)));
+        }
     }
 
     void konfigurace_data()
