@@ -51,7 +51,6 @@ private slots:
         QTest::addColumn<int>("zachovat"); // tasks kept from an earlier page, drawn again
         QTest::newRow("20 of 1000") << 1000 << 20 << 0;
         QTest::newRow("exactly as many lines as tasks") << 10 << 10 << 0;
-        QTest::newRow("a single task") << 7 << 1 << 0;
         QTest::newRow("keep 20 of 30") << 60 << 30 << 20;
         QTest::newRow("keep all but the last") << 5 << 5 << 4;
     }

@@ -68,7 +68,6 @@ private slots:
         QCOMPARE(p->b, b);
         QCOMPARE(p->alternativy, alternativy);
         QCOMPARE(p->konec, 2 + text.size() - 1);
-        QCOMPARE(p->tvary(), QStringList{a} + alternativy);
         QCOMPARE(p->je_carka(), text == QLatin1String("<,# >"));
         QCOMPARE(p->je_bez_carky(), text == QLatin1String("< #,>"));
     }
