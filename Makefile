@@ -26,10 +26,12 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # One PNG per screen state and worksheet page (tools/prohlidka) in $(BUILD)/tour, shown
-# with captions by $(BUILD)/tour/index.html.
+# with captions by $(BUILD)/tour/index.html; the same at twice the size (the stage on a
+# 1280 × 960 window, drawn from the 2× pictures) in $(BUILD)/tour/2x.
 tour: build
 	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour >/dev/null
-	@echo "$(BUILD)/tour/index.html"
+	@$(BUILD)/tools/prohlidka/ortanel_prohlidka $(BUILD)/tour/2x --okno 1280x960 >/dev/null
+	@echo "$(BUILD)/tour/index.html $(BUILD)/tour/2x/index.html"
 
 # Every benchmark of bench/, summed up in one table (bench/souhrn.sh); each program's own
 # report goes to $(BUILD)/bench/log.

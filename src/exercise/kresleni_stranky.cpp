@@ -11,9 +11,9 @@ namespace
 
 void vypln(QImage &obraz, const kresba_t &k)
 {
-    if (!obraz.rect().contains(k.zdroj_barvy))
+    if (!QRect(QPoint(0, 0), logicka_velikost(obraz)).contains(k.zdroj_barvy))
         return;
-    const QColor barva = obraz.pixelColor(k.zdroj_barvy);
+    const QColor barva = QColor(pixel_v_bode(obraz, k.zdroj_barvy));
     QPainter p(&obraz);
     p.fillRect(k.obdelnik, barva);
 }
@@ -27,10 +27,11 @@ void zkopiruj(QImage &obraz, const kresba_t &k, const QImage &obrazek)
 
 void zkopiruj_pruhledne(QImage &obraz, const kresba_t &k, const QImage &obrazek)
 {
-    if (!obrazek.rect().contains(k.klic))
+    const QSize velikost = logicka_velikost(obrazek);
+    if (!QRect(QPoint(0, 0), velikost).contains(k.klic))
         return zkopiruj(obraz, k, obrazek);
-    kresli_pres_buffer(obraz, k.poloha.x(), k.poloha.y(), obrazek.width(), obrazek.height(), obrazek, 0, 0,
-                       obrazek.pixel(k.klic));
+    kresli_pres_buffer(obraz, k.poloha.x(), k.poloha.y(), velikost.width(), velikost.height(), obrazek, 0, 0,
+                       pixel_v_bode(obrazek, k.klic));
 }
 
 // The pen is the top left of the text cell; the page's text is black.
@@ -70,8 +71,10 @@ QImage vykresli_stranku(const stranka_t &stranka, const QImage &podklad, const o
 {
     QImage obraz = podklad.convertToFormat(QImage::Format_RGB32);
     const QSize velikost(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
-    if (obraz.size() != velikost) {
-        QImage plne(velikost, QImage::Format_RGB32);
+    if (logicka_velikost(obraz) != velikost) {
+        const qreal pomer = obraz.isNull() ? 1.0 : obraz.devicePixelRatio();
+        QImage plne(velikost * pomer, QImage::Format_RGB32);
+        plne.setDevicePixelRatio(pomer);
         plne.fill(Qt::white);
         QPainter(&plne).drawImage(0, 0, obraz);
         obraz = plne;

@@ -8,6 +8,7 @@
 #include "exercise/seznam_vyberu.h"
 #include "shell/cekej.h"
 #include "shell/hostitel.h"
+#include "shell/kresleni.h"
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
 
@@ -212,8 +213,8 @@ void main_frm::zpet()
 void main_frm::odhal_pokracuj()
 {
     const QImage lice = obrazky_.value(obrazky_cviceni::pokracuj);
-    const int vyska = lice.height();
-    const QRect misto(g::pokracuj, lice.size());
+    const int vyska = logicka_velikost(lice).height();
+    const QRect misto(g::pokracuj, logicka_velikost(lice));
     pokracuj_cmd_->setGeometry(misto);
     // Above the page's elements, so that it takes clicks over its whole face; a sentence
     // box reaching down into it ends above it and scrolls to its last line.

@@ -104,10 +104,16 @@ void main_frm::stisk_znacky(int k, Qt::MouseButton tlacitko)
     // largest bubble.
     const QImage obrazek =
         obrazky_.value(rozvrh.obrazek.isEmpty() ? obrazky_cviceni::bubliny().last() : rozvrh.obrazek);
-    const QRect kde(QPoint(g::bublina_x, check_mark(k)->y() - obrazek.height() + 8), obrazek.size());
+    const QSize velikost = logicka_velikost(obrazek);
+    const QRect kde(QPoint(g::bublina_x, check_mark(k)->y() - velikost.height() + 8), velikost);
     bublina_->hide();
-    QImage michacka = grab(kde).toImage().convertToFormat(QImage::Format_RGB32);
-    kresli_pruhledne(obrazek, obrazek.width(), obrazek.height(), obrazek.pixel(obrazek.width() - 1, 0), michacka,
+    // What lies under the bubble, at the stage's own resolution.
+    const int pomer = qRound(obraz().devicePixelRatio());
+    QImage michacka(kde.size() * pomer, QImage::Format_RGB32);
+    michacka.setDevicePixelRatio(pomer);
+    michacka.fill(Qt::black);
+    render(&michacka, QPoint(), QRegion(kde));
+    kresli_pruhledne(obrazek, velikost.width(), velikost.height(), obrazek.pixel(obrazek.width() - 1, 0), michacka,
                      michacka);
     bublina_->setGeometry(kde);
     bublina_->nastav_obrazek(michacka);

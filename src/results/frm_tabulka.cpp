@@ -6,6 +6,7 @@
 #include "common/stav.h"
 #include "results/vlastni_vysledek.h"
 #include "shell/hostitel.h"
+#include "shell/kresleni.h"
 #include "shell/obrazky.h"
 #include "shell/platforma.h"
 #include "shell/plocha.h"
@@ -78,7 +79,7 @@ void frm_tabulka::ukaz_vlastni_vysledek()
     vysledek_lbl_->setIndent(12); // under the first column's head
     vysledek_lbl_->setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette paleta = vysledek_lbl_->palette();
-    paleta.setColor(QPalette::Window, QColor(obraz().pixel(gt::vlastni_vysledek.topLeft())));
+    paleta.setColor(QPalette::Window, QColor(pixel_v_bode(obraz(), gt::vlastni_vysledek.topLeft())));
     paleta.setColor(QPalette::WindowText, QColor(0x1d, 0x33, 0x5c));
     vysledek_lbl_->setPalette(paleta);
     vysledek_lbl_->setAutoFillBackground(true);

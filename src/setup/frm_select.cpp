@@ -9,6 +9,7 @@
 #include "setup/volby.h"
 #include "shell/cekej.h"
 #include "shell/hostitel.h"
+#include "shell/kresleni.h"
 #include "shell/obrazky.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
@@ -301,10 +302,10 @@ void frm_select::posun(obrazkova_plocha *tlacitko, bool &vysunuto, const QImage 
 {
     if (vysunuto == ven)
         return;
-    tlacitko->setGeometry(QRect(kde, lice.size()));
+    tlacitko->setGeometry(QRect(kde, logicka_velikost(lice)));
     casovac_animace_->start();
     const strazce_t ja(this);
-    const QList<int> snimky = poradi_snimku(lice.height(), ven);
+    const QList<int> snimky = poradi_snimku(logicka_velikost(lice).height(), ven);
     for (qsizetype i = 0; i < snimky.size(); ++i) {
         tlacitko->nastav_obrazek(snimek_posunu(obraz(), kde, lice, snimky[i]));
         if (tlacitko->isHidden())

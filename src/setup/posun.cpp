@@ -4,9 +4,10 @@
 
 QImage snimek_posunu(const QImage &obraz, QPoint kde, const QImage &lice, int c)
 {
-    const int w = lice.width();
-    const int h = lice.height();
-    QImage michacka = obraz.copy(QRect(kde, lice.size())).convertToFormat(QImage::Format_RGB32);
+    const QSize velikost = logicka_velikost(lice);
+    const int w = velikost.width();
+    const int h = velikost.height();
+    QImage michacka = vyrez_obrazu(obraz, QRect(kde, velikost)).convertToFormat(QImage::Format_RGB32);
     if (lice.isNull())
         return michacka;
     kresli_pres_buffer(michacka, 0, h - c, w, h, lice, 0, 0, lice.pixel(0, 0));

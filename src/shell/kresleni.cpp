@@ -1,9 +1,14 @@
 #include "shell/kresleni.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace
 {
+
+int pomer_obrazku(const QImage &obrazek) { return std::max(1, qRound(obrazek.devicePixelRatio())); }
+
+QRect v_pixelech(const QRect &r, int pomer) { return QRect(r.topLeft() * pomer, r.size() * pomer); }
 
 constexpr QRgb barva_rgb = 0x00ffffffu;
 
@@ -44,28 +49,48 @@ QList<bool> klicove_pixely(const QImage &src, QSize oblast, QRgb klic)
     return vysledek;
 }
 
-// A plain copy of the picture into dest at (x, y), whatever dest's format.
-void zkopiruj(QImage &dest, QPoint kde, const QImage &obrazek)
+// A plain copy of the picture (of dest's ratio) onto dest's pixels from (0, 0).
+void zkopiruj(QImage &dest, const QImage &obrazek)
 {
     QPainter p(&dest);
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(kde, obrazek);
+    p.drawImage(QPoint(0, 0), obrazek);
 }
 
 } // namespace
 
-bool vytvor_masku(const QImage &src, int w, int h, QImage &maska, QRgb klic)
+QSize logicka_velikost(const QImage &obrazek) { return obrazek.size() / pomer_obrazku(obrazek); }
+
+QRgb pixel_v_bode(const QImage &obrazek, QPoint kde) { return obrazek.pixel(kde * pomer_obrazku(obrazek)); }
+
+QImage vyrez_obrazu(const QImage &obrazek, const QRect &kde)
 {
-    if (src.isNull() || w < 0 || h < 0)
-        return false;
+    return obrazek.copy(v_pixelech(kde, pomer_obrazku(obrazek)));
+}
+
+QImage v_meritku(const QImage &obrazek, int pomer)
+{
+    if (obrazek.isNull() || pomer_obrazku(obrazek) == pomer)
+        return obrazek;
+    QImage vysledek = obrazek.scaled(logicka_velikost(obrazek) * pomer, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    vysledek.setDevicePixelRatio(pomer);
+    return vysledek;
+}
+
+namespace
+{
+// The mask of the w × h pixels at src's (0, 0).
+void maska_v_pixelech(const QImage &src, int w, int h, QImage &maska, QRgb klic, int pomer)
+{
     if (maska.isNull()) {
         maska = QImage(qMax(w, 1), qMax(h, 1), QImage::Format_MonoLSB);
         maska.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
         maska.fill(0);
+        maska.setDevicePixelRatio(pomer);
     }
     const QRect oblast = QRect(0, 0, w, h) & src.rect() & maska.rect();
     if (oblast.isEmpty())
-        return true;
+        return;
     const QList<bool> klice = klicove_pixely(src, oblast.size(), klic);
     const bool mono = je_jednobitova(maska);
     for (int y = 0; y < oblast.height(); ++y) {
@@ -77,19 +102,30 @@ bool vytvor_masku(const QImage &src, int w, int h, QImage &maska, QRgb klic)
                 maska.setPixel(x, y, jedna ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
         }
     }
+}
+} // namespace
+
+bool vytvor_masku(const QImage &src, int w, int h, QImage &maska, QRgb klic)
+{
+    if (src.isNull() || w < 0 || h < 0)
+        return false;
+    const int pomer = pomer_obrazku(src);
+    maska_v_pixelech(src, w * pomer, h * pomer, maska, klic, pomer);
     return true;
 }
 
-bool kresli_pruhledne(const QImage &src, int w, int h, QRgb klic, const QImage &back, QImage &dest)
+bool kresli_pruhledne(const QImage &src_, int w, int h, QRgb klic, const QImage &back_, QImage &dest)
 {
-    if (src.isNull() || back.isNull() || dest.isNull() || w < 0 || h < 0)
+    if (src_.isNull() || back_.isNull() || dest.isNull() || w < 0 || h < 0)
         return false;
-    const QRect oblast = QRect(0, 0, w, h) & src.rect() & back.rect() & dest.rect();
+    const int pomer = pomer_obrazku(dest);
+    const QImage src = v_meritku(src_, pomer);
+    const QImage back = v_meritku(back_, pomer);
+    const QRect oblast = v_pixelech(QRect(0, 0, w, h), pomer) & src.rect() & back.rect() & dest.rect();
     if (oblast.isEmpty())
         return true;
     QImage maska;
-    if (!vytvor_masku(src, oblast.width(), oblast.height(), maska, klic))
-        return false;
+    maska_v_pixelech(src, oblast.width(), oblast.height(), maska, klic, pomer);
     // The composition is made apart from dest, so that back may be dest itself.
     QImage slozeni = jako_rgb32(back, oblast);
     const QImage obrazek = jako_rgb32(src, oblast);
@@ -100,17 +136,20 @@ bool kresli_pruhledne(const QImage &src, int w, int h, QRgb klic, const QImage &
             if (maska.pixelIndex(x, y) == 0)
                 cil[x] = zdroj[x];
     }
-    zkopiruj(dest, QPoint(0, 0), slozeni);
+    slozeni.setDevicePixelRatio(pomer);
+    zkopiruj(dest, slozeni);
     return true;
 }
 
-bool kresli_pres_buffer(QImage &dest, int x, int y, int w, int h, const QImage &src, int sx, int sy, QRgb klic)
+bool kresli_pres_buffer(QImage &dest, int x, int y, int w, int h, const QImage &src_, int sx, int sy, QRgb klic)
 {
-    if (src.isNull() || dest.isNull() || w < 0 || h < 0)
+    if (src_.isNull() || dest.isNull() || w < 0 || h < 0)
         return false;
+    const int pomer = pomer_obrazku(dest);
+    const QImage src = v_meritku(src_, pomer);
     // The source area and its place on dest, both clipped, kept in step.
-    const QPoint posun(x - sx, y - sy);
-    const QRect zdroj = QRect(sx, sy, w, h) & src.rect() & dest.rect().translated(-posun);
+    const QPoint posun = QPoint(x - sx, y - sy) * pomer;
+    const QRect zdroj = v_pixelech(QRect(sx, sy, w, h), pomer) & src.rect() & dest.rect().translated(-posun);
     if (zdroj.isEmpty())
         return true;
     // Key pixels become fully transparent, the others stay fully opaque: drawn over dest
@@ -123,8 +162,9 @@ bool kresli_pres_buffer(QImage &dest, int x, int y, int w, int h, const QImage &
                 radek[s] = 0;
     }
     obrazek.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    obrazek.setDevicePixelRatio(pomer);
     QPainter p(&dest);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(zdroj.topLeft() + posun, obrazek);
+    p.drawImage(QPointF(zdroj.topLeft() + posun) / pomer, obrazek);
     return true;
 }

@@ -7,6 +7,20 @@
 // from a corner pixel of the picture. Every area is clipped to the images involved:
 // pixels outside an image are neither read nor written. An empty area draws nothing and
 // succeeds; a null image or a negative size fails and changes nothing.
+//
+// Positions and sizes are logical (stage pixels). A picture of a high-resolution set
+// carries its device pixel ratio: the work is done on its own pixels, and a picture of
+// another ratio is first brought to dest's by repeating or dropping whole pixels, so that
+// the key colour stays exact.
+
+// The picture's size in stage pixels.
+QSize logicka_velikost(const QImage &obrazek);
+// The pixel under the stage point (x, y) of the picture.
+QRgb pixel_v_bode(const QImage &obrazek, QPoint kde);
+// The stage rectangle of the picture, at the picture's own ratio.
+QImage vyrez_obrazu(const QImage &obrazek, const QRect &kde);
+// The picture at the device pixel ratio (1, 2, 3): itself when it has it already.
+QImage v_meritku(const QImage &obrazek, int pomer);
 
 // A mask of the w × h area at (0, 0) of src: 1 where src has the key colour, 0 elsewhere.
 // A null mask becomes a monochrome image of w × h; a monochrome mask gets the bits in

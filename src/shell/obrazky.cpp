@@ -8,6 +8,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdlib>
@@ -122,7 +123,51 @@ bool otevri(QFile &soubor, const QString &cesta)
 
 const QString neni_obrazek = QStringLiteral("not a picture the program can read");
 
+int zvolena_sada = 1;
+
+// The file of the picture in the chosen set, and its ratio; the 1× file where the set
+// has none.
+QString cesta_v_sade(const QString &relativni, int *pomer)
+{
+    const QString predpona = QStringLiteral("GRAFIKA/");
+    if (zvolena_sada > 1 && relativni.startsWith(predpona)) {
+        QString nazev = QStringLiteral("GRAFIKA@%1x/").arg(zvolena_sada) + relativni.mid(predpona.size());
+        nazev = nazev.left(nazev.lastIndexOf(u'.')) + QStringLiteral(".PNG");
+        const QString cesta = soubor_media(nazev);
+        if (QFileInfo(cesta).isFile()) {
+            *pomer = zvolena_sada;
+            return cesta;
+        }
+    }
+    *pomer = 1;
+    return soubor_media(relativni);
+}
+
+std::optional<QImage> s_pomerem(std::optional<QImage> obrazek, int pomer)
+{
+    if (obrazek)
+        obrazek->setDevicePixelRatio(pomer);
+    return obrazek;
+}
+
 } // namespace
+
+int zvol_sadu_obrazku(qreal meritko)
+{
+    zvolena_sada = 1;
+    if (meritko <= 1.0)
+        return zvolena_sada;
+    for (int sada : {2, 3}) {
+        if (!QFileInfo(soubor_media(QStringLiteral("GRAFIKA@%1x").arg(sada))).isDir())
+            continue;
+        zvolena_sada = sada;
+        if (sada >= meritko)
+            break;
+    }
+    return zvolena_sada;
+}
+
+int sada_obrazku() { return zvolena_sada; }
 
 std::optional<QImage> nacti_obrazek_souboru(const QString &cesta)
 {
@@ -176,19 +221,24 @@ std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
     return obrazek;
 }
 
-std::optional<QImage> nacti_bitmapu(const QString &relativni) { return nacti_obrazek_souboru(soubor_media(relativni)); }
+std::optional<QImage> nacti_bitmapu(const QString &relativni)
+{
+    int pomer = 1;
+    const QString cesta = cesta_v_sade(relativni, &pomer);
+    return s_pomerem(nacti_obrazek_souboru(cesta), pomer);
+}
 
 bool odlozena_bitmapa::nacti(const QString &relativni)
 {
     obrazek_ = QImage();
-    cesta_ = soubor_media(relativni);
+    cesta_ = cesta_v_sade(relativni, &pomer_);
     return je_citelny_obrazek(cesta_);
 }
 
 const QImage &odlozena_bitmapa::obrazek() const
 {
     if (obrazek_.isNull() && !cesta_.isEmpty()) {
-        auto obrazek = nacti_obrazek_souboru(cesta_);
+        auto obrazek = s_pomerem(nacti_obrazek_souboru(cesta_), pomer_);
         if (!obrazek)
             chyba_behu();
         obrazek_ = *obrazek;

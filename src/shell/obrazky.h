@@ -16,7 +16,16 @@ bool je_citelny_obrazek(const QString &cesta);
 // standard error, for whoever looks after the installation.
 void hlas_chybu_souboru(const QString &cesta, const QString &duvod);
 
-// A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP");
+// The media folder may hold the pictures also at two and three times their size
+// ("GRAFIKA@2x/SELECT/BCKG.PNG" beside "GRAFIKA/SELECT/BCKG.BMP"). The program draws
+// from the set that suits the stage's scale on the display: the smallest set at least
+// as large, else the largest there is; 1 without such sets, or at a scale of 1 or less.
+int zvol_sadu_obrazku(qreal meritko);
+// The set chosen (1 until one is): the device pixel ratio of the screens' images.
+int sada_obrazku();
+
+// A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP"), from
+// the chosen set with its device pixel ratio (the 1× file where the set lacks it);
 // empty optional when it cannot be read.
 std::optional<QImage> nacti_bitmapu(const QString &relativni);
 
@@ -36,6 +45,7 @@ public:
 
 private:
     mutable QString cesta_;
+    mutable int pomer_ = 1;
     mutable QImage obrazek_;
 };
 

@@ -2,6 +2,8 @@
 
 #include "common/geometrie.h"
 #include "common/stav.h"
+#include "shell/kresleni.h"
+#include "shell/obrazky.h"
 #include "shell/plocha.h"
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
@@ -20,14 +22,26 @@ obrazovka::obrazovka(QWidget *rodic) : QWidget(rodic)
     setWindowTitle(QStringLiteral("Ortanel - Verbano 2"));
 }
 
+namespace
+{
+// The stage at the chosen set's pixel ratio: what is drawn into it at run time (sentences,
+// names, counters) is as sharp as the pictures.
+QImage prazdny_obraz()
+{
+    const int pomer = sada_obrazku();
+    QImage obraz(geometrie::sirka_obrazovky * pomer, geometrie::vyska_obrazovky * pomer, QImage::Format_RGB32);
+    obraz.setDevicePixelRatio(pomer);
+    obraz.fill(Qt::black);
+    return obraz;
+}
+} // namespace
+
 // Black until the screen loads its background; made only when something asks for it before
 // then, since every screen replaces it at once.
 QImage &obrazovka::pripraveny_obraz() const
 {
-    if (obraz_.isNull()) {
-        obraz_ = QImage(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32);
-        obraz_.fill(Qt::black);
-    }
+    if (obraz_.isNull())
+        obraz_ = prazdny_obraz();
     return obraz_;
 }
 
@@ -40,15 +54,15 @@ void obrazovka::aktivuj()
 void obrazovka::nastav_obraz(const QImage &obrazek)
 {
     // A background of the screen's size is taken as it is (shared until first drawn on).
-    if (obrazek.size() == QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky) &&
-        obrazek.format() == QImage::Format_RGB32) {
+    if (logicka_velikost(obrazek) == QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky) &&
+        obrazek.format() == QImage::Format_RGB32 && obrazek.devicePixelRatio() == sada_obrazku()) {
         obraz_ = obrazek;
         update();
         return;
     }
-    QImage novy(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky, QImage::Format_RGB32);
-    novy.fill(Qt::black);
+    QImage novy = prazdny_obraz();
     QPainter p(&novy);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(0, 0, obrazek);
     p.end();
     obraz_ = novy;
@@ -63,12 +77,12 @@ void obrazovka::vykresli_obrazek(const QImage &obrazek, QPoint kde)
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(kde, obrazek);
     p.end();
-    update(QRect(kde, obrazek.size()));
+    update(QRect(kde, logicka_velikost(obrazek)));
 }
 
 void obrazovka::uloz_zalohu(const QRect &kde)
 {
-    zaloha_ = pripraveny_obraz().copy(kde);
+    zaloha_ = vyrez_obrazu(pripraveny_obraz(), kde);
     zaloha_kde_ = kde.topLeft();
 }
 
@@ -142,8 +156,12 @@ void obrazovka::zvuk_najeti()
 
 void obrazovka::paintEvent(QPaintEvent *udalost)
 {
+    const QImage &obraz = pripraveny_obraz();
+    const qreal pomer = obraz.devicePixelRatio();
+    const QRectF kde(udalost->rect());
     QPainter p(this);
-    p.drawImage(udalost->rect(), pripraveny_obraz(), udalost->rect());
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(kde, obraz, QRectF(kde.topLeft() * pomer, kde.size() * pomer));
 }
 
 void obrazovka::mouseMoveEvent(QMouseEvent *udalost)

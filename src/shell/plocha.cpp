@@ -1,5 +1,7 @@
 #include "shell/plocha.h"
 
+#include "shell/kresleni.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -55,7 +57,7 @@ void obrazkova_plocha::nastav_obrazek(const QImage &obrazek)
 void obrazkova_plocha::nastav_obrazek_s_velikosti(const QImage &obrazek)
 {
     obrazek_ = obrazek;
-    resize(obrazek.size());
+    resize(logicka_velikost(obrazek));
     urci_pruhlednost();
     update();
 }
@@ -85,8 +87,9 @@ void obrazkova_plocha::moveEvent(QMoveEvent *udalost)
 void obrazkova_plocha::urci_pruhlednost()
 {
     const QWidget *rodic = parentWidget();
-    const bool zakryva = rodic && geometry() == rodic->rect() && !obrazek_.isNull() && obrazek_.width() >= width() &&
-                         obrazek_.height() >= height() && !obrazek_.hasAlphaChannel();
+    const bool zakryva = rodic && geometry() == rodic->rect() && !obrazek_.isNull() &&
+                         logicka_velikost(obrazek_).width() >= width() &&
+                         logicka_velikost(obrazek_).height() >= height() && !obrazek_.hasAlphaChannel();
     setAttribute(Qt::WA_OpaquePaintEvent, zakryva);
 }
 
@@ -95,5 +98,6 @@ void obrazkova_plocha::paintEvent(QPaintEvent *)
     if (obrazek_.isNull())
         return;
     QPainter p(this);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(0, 0, obrazek_);
 }

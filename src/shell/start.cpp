@@ -80,6 +80,10 @@ hl_menu *spust_program(hostitel &okno)
         chyba_behu();
 
     prepni_rozliseni(&okno);
+    // The pictures come from the set for the scale the stage now has on the display; the
+    // background read before is read again from it.
+    if (zvol_sadu_obrazku(okno.meritko() * okno.devicePixelRatioF()) > 1 && !menu->nacti_pozadi())
+        chyba_behu();
 
     if (!menu->nacti_tlacitka())
         chyba_behu();

@@ -24,11 +24,13 @@ constexpr QRgb klic = 0xffff00ffu;
 bool je_klic(QRgb p) { return (p & 0xffffffu) == (klic & 0xffffffu); }
 
 // A picture of a few colours with the given share of key pixels: every pixel is either
-// exactly the key or plainly another colour.
-QImage vzor(QSize velikost, quint32 seminko, int podil_klice, QImage::Format format = QImage::Format_RGB32)
+// exactly the key or plainly another colour. `pomer` pixels a side make one stage pixel.
+QImage vzor(QSize velikost, quint32 seminko, int podil_klice, QImage::Format format = QImage::Format_RGB32,
+            int pomer = 1)
 {
     QRandomGenerator g(seminko);
-    QImage o(velikost, format);
+    QImage o(velikost * pomer, format);
+    o.setDevicePixelRatio(pomer);
     for (int y = 0; y < o.height(); ++y)
         for (int x = 0; x < o.width(); ++x)
             o.setPixel(x, y, int(g.bounded(100)) < podil_klice ? klic : qRgb(g.bounded(256), g.bounded(200), 0x80));
@@ -73,12 +75,17 @@ private slots:
         QTest::addColumn<QSize>("oblast");
         QTest::addColumn<QImage::Format>("format");
         QTest::addColumn<bool>("stejne"); // back and dest the same image
-        QTest::newRow("no key colour: the picture itself") << 0 << QSize(40, 30) << QImage::Format_RGB32 << false;
-        QTest::newRow("wholly the key colour: the background") << 100 << QSize(40, 30) << QImage::Format_RGB32 << false;
-        QTest::newRow("mixed") << 35 << QSize(40, 30) << QImage::Format_RGB32 << false;
-        QTest::newRow("smaller area than the images") << 35 << QSize(17, 9) << QImage::Format_RGB32 << false;
-        QTest::newRow("picture with an alpha channel") << 35 << QSize(40, 30) << QImage::Format_ARGB32 << false;
-        QTest::newRow("back and dest the same (the bubble)") << 50 << QSize(30, 20) << QImage::Format_RGB32 << true;
+        QTest::addColumn<int>("pomer");   // a high-resolution set's pictures
+        for (int m : {1, 2}) {
+            const auto radek = [m](const char *nazev) -> QTestData & { return QTest::addRow("%s (%d×)", nazev, m); };
+            radek("no key colour: the picture itself") << 0 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
+            radek("wholly the key colour: the background")
+                << 100 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
+            radek("mixed") << 35 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
+            radek("smaller area than the images") << 35 << QSize(17, 9) << QImage::Format_RGB32 << false << m;
+            radek("picture with an alpha channel") << 35 << QSize(40, 30) << QImage::Format_ARGB32 << false << m;
+            radek("back and dest the same (the bubble)") << 50 << QSize(30, 20) << QImage::Format_RGB32 << true << m;
+        }
     }
     // dest's area gets back with src over it; the rest of dest stays.
     void pruhledne()
@@ -87,14 +94,16 @@ private slots:
         QFETCH(QSize, oblast);
         QFETCH(QImage::Format, format);
         QFETCH(bool, stejne);
-        const QImage src = vzor(QSize(40, 30), 11, podil, format);
-        const QImage back = vzor(QSize(50, 40), 12, 0);
-        QImage dest = stejne ? back : vzor(QSize(60, 50), 13, 0);
+        QFETCH(int, pomer);
+        const QImage src = vzor(QSize(40, 30), 11, podil, format, pomer);
+        const QImage back = vzor(QSize(50, 40), 12, 0, QImage::Format_RGB32, pomer);
+        QImage dest = stejne ? back : vzor(QSize(60, 50), 13, 0, QImage::Format_RGB32, pomer);
         QImage s_pozadim = dest.copy();
-        for (int y = 0; y < oblast.height(); ++y)
-            for (int x = 0; x < oblast.width(); ++x)
+        const QSize pixely = oblast * pomer;
+        for (int y = 0; y < pixely.height(); ++y)
+            for (int x = 0; x < pixely.width(); ++x)
                 s_pozadim.setPixel(x, y, back.pixel(x, y));
-        const QImage cekano = ocekavano(s_pozadim, 0, 0, oblast.width(), oblast.height(), src, 0, 0);
+        const QImage cekano = ocekavano(s_pozadim, 0, 0, pixely.width(), pixely.height(), src, 0, 0);
         QVERIFY(kresli_pruhledne(src, oblast.width(), oblast.height(), klic, stejne ? dest : back, dest));
         QCOMPARE(dest.convertToFormat(QImage::Format_RGB32), cekano);
     }
@@ -104,24 +113,31 @@ private slots:
         QTest::addColumn<QRect>("cil");
         QTest::addColumn<QPoint>("zdroj");
         QTest::addColumn<int>("podil");
-        QTest::newRow("inside, mixed") << QRect(5, 7, 20, 12) << QPoint(3, 2) << 40;
-        QTest::newRow("wholly key colour: dest unchanged") << QRect(4, 4, 30, 20) << QPoint(0, 0) << 100;
-        QTest::newRow("top rows of the picture at the bottom (slide frame)")
-            << QRect(0, 25, 30, 5) << QPoint(0, 0) << 30;
-        QTest::newRow("over the right and bottom edges") << QRect(50, 35, 30, 20) << QPoint(0, 0) << 30;
-        QTest::newRow("left of and above dest") << QRect(-6, -4, 30, 20) << QPoint(0, 0) << 30;
-        QTest::newRow("beyond the picture") << QRect(10, 10, 30, 20) << QPoint(15, 12) << 30;
-        QTest::newRow("empty area") << QRect(10, 10, 0, 5) << QPoint(0, 0) << 30;
-        QTest::newRow("src and dest the same") << QRect(10, 10, 20, 20) << QPoint(0, 0) << -1;
+        QTest::addColumn<int>("pomer");
+        for (int m : {1, 2}) {
+            const auto radek = [m](const char *nazev) -> QTestData & { return QTest::addRow("%s (%d×)", nazev, m); };
+            radek("inside, mixed") << QRect(5, 7, 20, 12) << QPoint(3, 2) << 40 << m;
+            radek("wholly key colour: dest unchanged") << QRect(4, 4, 30, 20) << QPoint(0, 0) << 100 << m;
+            radek("top rows of the picture at the bottom (slide frame)")
+                << QRect(0, 25, 30, 5) << QPoint(0, 0) << 30 << m;
+            radek("over the right and bottom edges") << QRect(50, 35, 30, 20) << QPoint(0, 0) << 30 << m;
+            radek("left of and above dest") << QRect(-6, -4, 30, 20) << QPoint(0, 0) << 30 << m;
+            radek("beyond the picture") << QRect(10, 10, 30, 20) << QPoint(15, 12) << 30 << m;
+            radek("empty area") << QRect(10, 10, 0, 5) << QPoint(0, 0) << 30 << m;
+            radek("src and dest the same") << QRect(10, 10, 20, 20) << QPoint(0, 0) << -1 << m;
+        }
     }
     void pres_buffer()
     {
         QFETCH(QRect, cil);
         QFETCH(QPoint, zdroj);
         QFETCH(int, podil);
-        QImage dest = vzor(QSize(64, 48), 32, podil < 0 ? 30 : 0);
-        const QImage src = podil < 0 ? dest.copy() : vzor(QSize(30, 20), 31, podil);
-        const QImage cekano = ocekavano(dest, cil.x(), cil.y(), cil.width(), cil.height(), src, zdroj.x(), zdroj.y());
+        QFETCH(int, pomer);
+        QImage dest = vzor(QSize(64, 48), 32, podil < 0 ? 30 : 0, QImage::Format_RGB32, pomer);
+        const QImage src = podil < 0 ? dest.copy() : vzor(QSize(30, 20), 31, podil, QImage::Format_RGB32, pomer);
+        const QRect c(cil.topLeft() * pomer, cil.size() * pomer);
+        const QImage cekano =
+            ocekavano(dest, c.x(), c.y(), c.width(), c.height(), src, zdroj.x() * pomer, zdroj.y() * pomer);
         QVERIFY(kresli_pres_buffer(dest, cil.x(), cil.y(), cil.width(), cil.height(), podil < 0 ? dest : src, zdroj.x(),
                                    zdroj.y(), klic));
         QCOMPARE(dest, cekano);

@@ -48,7 +48,8 @@ QImage zalozka(int rocnik, int tema, druh_t druh)
     QPainter p(&obrazek);
     kresleni::priprav(p);
     pozadi(p);
-    const QRectF karta(6, 6, obrazek.width() - 12, obrazek.height() - 11);
+    const QSize rozmer = kresleni::velikost(obrazek);
+    const QRectF karta(6, 6, rozmer.width() - 12, rozmer.height() - 11);
     kresleni::dlazdice(p, karta, {bila, QColor(), 14, 4, true});
     // Grade and kind as two coloured chips, the topic under them.
     const QString rocnik_text = katalog_temat::nazev_rocniku(rocnik);

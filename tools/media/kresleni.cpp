@@ -7,14 +7,29 @@
 namespace kresleni
 {
 
+namespace
+{
+thread_local int meritko_vlakna = 1;
+}
+
+void nastav_meritko(int meritko) { meritko_vlakna = meritko; }
+int meritko() { return meritko_vlakna; }
+
 QImage platno(QSize velikost, const QColor &barva)
 {
-    QImage obrazek(velikost, QImage::Format_RGB32);
+    QImage obrazek(velikost * meritko_vlakna, QImage::Format_RGB32);
+    obrazek.setDevicePixelRatio(meritko_vlakna);
     obrazek.fill(barva);
     return obrazek;
 }
 
-QImage vyrez(const QImage &obrazek, const QRect &oblast) { return obrazek.copy(oblast); }
+QImage vyrez(const QImage &obrazek, const QRect &oblast)
+{
+    const int m = qRound(obrazek.devicePixelRatio());
+    return obrazek.copy(QRect(oblast.topLeft() * m, oblast.size() * m));
+}
+
+QSize velikost(const QImage &obrazek) { return obrazek.size() / qRound(obrazek.devicePixelRatio()); }
 
 void priprav(QPainter &p)
 {
@@ -153,6 +168,7 @@ qreal text(QPainter &p, const QRectF &r, const QString &text, const QFont &pismo
 void klic_mimo(QImage &obrazek, const QPainterPath &tvar, const QColor &klic)
 {
     QImage maska(obrazek.size(), QImage::Format_RGB32);
+    maska.setDevicePixelRatio(obrazek.devicePixelRatio());
     maska.fill(Qt::black);
     {
         QPainter p(&maska);

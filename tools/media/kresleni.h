@@ -14,8 +14,16 @@ class QPainter;
 namespace kresleni
 {
 
+// Pictures are drawn in stage pixels; the thread's scale (1, 2 or 3) sets how many
+// pixels of the file each of them takes (the image's device pixel ratio).
+void nastav_meritko(int meritko);
+int meritko();
+
 QImage platno(QSize velikost, const QColor &barva);
+// The stage rectangle of the picture, at the picture's scale.
 QImage vyrez(const QImage &obrazek, const QRect &oblast);
+// The picture's size in stage pixels.
+QSize velikost(const QImage &obrazek);
 // A painter with antialiasing for shapes and text.
 void priprav(QPainter &p);
 

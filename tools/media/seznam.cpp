@@ -16,6 +16,7 @@
 #include "veta_box.h"
 #include "zvuk.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -38,6 +39,18 @@ std::optional<QByteArray> zakoduj(const QImage &obrazek, QByteArray (*bmp)(const
     return bmp(obrazek);
 }
 
+QByteArray png(const QImage &obrazek)
+{
+    QByteArray bajty;
+    QBuffer buffer(&bajty);
+    buffer.open(QIODevice::WriteOnly);
+    obrazek.save(&buffer, "PNG");
+    return bajty;
+}
+
+// The help pictures keep their 256 colours at every size: a third of the file.
+QByteArray png_paleta(const QImage &obrazek) { return png(bmp::na_paletu(obrazek)); }
+
 struct prace_t {
     const vstupy_t &vstupy;
     QList<ukol_t> ukoly;
@@ -47,6 +60,7 @@ struct prace_t {
     {
         ukoly.append({nazev, "bmp24|" + vstupy.otisk_programu + '|' + nazev.toUtf8() + '|' + vstup,
                       [kresli](QString *chyba) { return zakoduj(kresli(), bmp::zakoduj_24, chyba); }});
+        vetsi(nazev, kresli, vstup);
     }
     void obrazek_paleta(const QString &nazev, std::function<QImage()> kresli, const QByteArray &vstup)
     {
@@ -56,6 +70,23 @@ struct prace_t {
         }
         ukoly.append({nazev, "bmp8|" + vstupy.otisk_programu + '|' + nazev.toUtf8() + '|' + vstup,
                       [kresli](QString *chyba) { return zakoduj(kresli(), bmp::zakoduj_8, chyba); }});
+        vetsi(nazev, kresli, vstup, png_paleta);
+    }
+    // The same picture drawn at 2× and 3× into "GRAFIKA@2x/…/NAME.PNG", for displays that
+    // show the stage larger.
+    void vetsi(const QString &nazev, const std::function<QImage()> &kresli, const QByteArray &vstup,
+               QByteArray (*format)(const QImage &) = png)
+    {
+        for (int m : {2, 3}) {
+            const QString jmeno = vetsi_nazev(nazev, m);
+            ukoly.append({jmeno, "png|" + vstupy.otisk_programu + '|' + jmeno.toUtf8() + '|' + vstup,
+                          [kresli, m, format](QString *chyba) {
+                              kresleni::nastav_meritko(m);
+                              const QImage obrazek = kresli();
+                              kresleni::nastav_meritko(1);
+                              return zakoduj(obrazek, format, chyba);
+                          }});
+        }
     }
 };
 
@@ -194,6 +225,14 @@ void napovedy(prace_t &w, const QSet<QString> &souvisle)
 }
 
 } // namespace
+
+QString vetsi_nazev(const QString &nazev, int meritko)
+{
+    const qsizetype lomitko = nazev.indexOf(u'/');
+    const qsizetype tecka = nazev.lastIndexOf(u'.');
+    return nazev.left(lomitko) + QStringLiteral("@%1x").arg(meritko) + nazev.mid(lomitko, tecka - lomitko) +
+           QStringLiteral(".PNG");
+}
 
 QList<ukol_t> obrazky(const vstupy_t &vstupy)
 {

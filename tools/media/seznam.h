@@ -20,6 +20,9 @@ struct vstupy_t {
 };
 
 QList<sestaveni::ukol_t> obrazky(const vstupy_t &vstupy);
+// The name of a picture in the set drawn `meritko` times larger:
+// "GRAFIKA/SELECT/BCKG.BMP" → "GRAFIKA@2x/SELECT/BCKG.PNG".
+QString vetsi_nazev(const QString &nazev, int meritko);
 QList<sestaveni::ukol_t> zvuky(const vstupy_t &vstupy);
 
 } // namespace seznam

@@ -77,7 +77,7 @@ QImage kryt_pravy(int radku)
     // may run past the right limit, are all key colour.
     QImage kryt = kresleni::vyrez(box(radku), QRect(QPoint(gc::kryt_pravy_x - vychozi_x, 0), gc::kryt_pravy));
     QPainter p(&kryt);
-    p.fillRect(QRect(0, 0, kryt.width(), spodek_krytu[radku - 1]), klic);
+    p.fillRect(QRect(0, 0, kresleni::velikost(kryt).width(), spodek_krytu[radku - 1]), klic);
     return kryt;
 }
 

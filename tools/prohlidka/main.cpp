@@ -1,6 +1,7 @@
-// ortanel_prohlidka OUTDIR [MEDIA]: the screenshot tour on the media folder MEDIA (the
-// build's own by default) and a throw-away data folder with the built data files; the
-// photographs and their index page index.html go to OUTDIR.
+// ortanel_prohlidka OUTDIR [MEDIA] [--okno WxH]: the screenshot tour on the media folder
+// MEDIA (the build's own by default) and a throw-away data folder with the built data
+// files; the photographs and their index page index.html go to OUTDIR. With --okno the
+// window takes that size when the program goes full screen (1280x960: every picture at 2×).
 #include "common/pismo.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/falesny_zvuk.h"
@@ -26,6 +27,14 @@ public:
         falesna_platforma::otazka(text, titulek);
         return skutecna_.otazka(text, titulek);
     }
+    bool cela_obrazovka(QWidget *okno) override
+    {
+        if (okno && velikost_okna.isValid())
+            okno->resize(velikost_okna);
+        return falesna_platforma::cela_obrazovka(okno);
+    }
+
+    QSize velikost_okna;
 
 private:
     skutecna_platforma_t skutecna_;
@@ -35,8 +44,21 @@ private:
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        QTextStream(stderr) << "usage: ortanel_prohlidka OUTDIR [MEDIA]\n";
+    QStringList argumenty;
+    QSize velikost_okna;
+    bool spravne = true;
+    for (int i = 1; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--okno") && i + 1 < argc) {
+            const QStringList wh = QString::fromLocal8Bit(argv[++i]).split(u'x');
+            velikost_okna = wh.size() == 2 ? QSize(wh[0].toInt(), wh[1].toInt()) : QSize();
+            spravne = spravne && !velikost_okna.isEmpty();
+        } else {
+            argumenty.append(a);
+        }
+    }
+    if (argumenty.isEmpty() || argumenty.size() > 2 || !spravne) {
+        QTextStream(stderr) << "usage: ortanel_prohlidka OUTDIR [MEDIA] [--okno WxH]\n";
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -45,8 +67,8 @@ int main(int argc, char *argv[])
     zaregistruj_pisma();
     QTextStream err(stderr);
 
-    const QString slozka = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
-    const QString media = argc > 2 ? QString::fromLocal8Bit(argv[2]) : postavena_media();
+    const QString slozka = QDir(argumenty[0]).absolutePath();
+    const QString media = argumenty.size() > 1 ? argumenty[1] : postavena_media();
     if (!QDir().mkpath(slozka)) {
         err << "cannot create " << slozka << "\n";
         return 1;
@@ -64,6 +86,7 @@ int main(int argc, char *argv[])
 
     platforma_prohlidky platforma;
     platforma.ini = instalace.ini();
+    platforma.velikost_okna = velikost_okna;
     falesny_zvuk zvuk;
     hostitel okno;
     const auto casti = cast_prohlidky::vsechny();
