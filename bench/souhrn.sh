@@ -53,15 +53,21 @@ instrukci() {
     [[ -n $celkem ]] && z[$nazev]=$((celkem / pocet))
 }
 
-# Start-up on a private X server as well, where both sides draw a real first frame.
+# Start-up on private X servers as well, where both sides draw a real first frame: the
+# program full screen from the pictures for that screen's scale.
 if command -v xvfb-run >/dev/null; then
     PRED=(xvfb-run -a -s "-screen 0 1024x768x24")
     QT_QPA_PLATFORM=xcb spust x. bench_start
+    PRED=(xvfb-run -a -s "-screen 0 640x480x24")
+    QT_QPA_PLATFORM=xcb spust x480. bench_start
+    PRED=(xvfb-run -a -s "-screen 0 1920x1080x24")
+    QT_QPA_PLATFORM=xcb spust x1080. bench_start
     PRED=(env)
 fi
 spust "" bench_start
 spust "" bench_necinnost
 QT_QPA_PLATFORM=xcb spust "" bench_cesta
+QT_QPA_PLATFORM=xcb spust hd. bench_cesta 1920x1080
 spust "" bench_stranka
 spust "" bench_tabulka
 spust "" bench_losovani
@@ -97,6 +103,11 @@ radek "------------------------------------------------" "----------------------
 radek "start-up to the title picture, on X" \
     "$(hodnota x.start.pomer '%.2f') x a bare Qt window ($(hodnota x.start.program_ms '%.0f') / $(hodnota x.start.holy_ms '%.0f') ms)" \
     "<= 1.5 x" "$(splneno x.start.pomer '<=' 1.5)"
+for x in x480:"640 x 480" x1080:"1920 x 1080"; do
+    radek "start-up to the title picture, X ${x#*:}" \
+        "$(hodnota "${x%%:*}.start.pomer" '%.2f') x a bare Qt window ($(hodnota "${x%%:*}.start.program_ms" '%.0f') / $(hodnota "${x%%:*}.start.holy_ms" '%.0f') ms)" \
+        "<= 1.5 x" "$(splneno "${x%%:*}.start.pomer" '<=' 1.5)"
+done
 radek "start-up to the title picture, offscreen" \
     "$(hodnota start.pomer '%.2f') x a bare Qt window ($(hodnota start.program_ms '%.0f') / $(hodnota start.holy_ms '%.0f') ms)" \
     "<= 1.5 x" "$(splneno start.pomer '<=' 1.5)"
@@ -106,6 +117,8 @@ radek "start-up to the title picture, instructions" \
 for s in titulek:"title picture's wait" menu:"main menu" nastaveni:"set-up screen" cviceni:"exercise page"; do
     radek "idle, ${s#*:}, program on X" "$(hodnota "necinnost.${s%%:*}" '%.2f') % of one core" "< 2 %" \
         "$(splneno "necinnost.${s%%:*}" '<' 2)"
+    radek "idle, ${s#*:}, on X 1920 x 1080" "$(hodnota "hd.necinnost.${s%%:*}" '%.2f') % of one core" "< 2 %" \
+        "$(splneno "hd.necinnost.${s%%:*}" '<' 2)"
 done
 for s in titulek:"title picture's wait" menu:"main menu"; do
     radek "idle, ${s#*:}, in-process offscreen" "$(hodnota "necinnost_offscreen.${s%%:*}" '%.2f') % of one core" \
@@ -154,6 +167,8 @@ radek "idle, sound device open and silent" "$(hodnota zvuk.necinnost '%.2f') % o
     "$(splneno zvuk.necinnost '<' 2)"
 radek "peak memory of a whole journey" "$(hodnota pamet.spicka_mb '%.1f') MB resident" "< 120 MB" \
     "$(splneno pamet.spicka_mb '<' 120)"
+radek "peak memory of a whole journey, 1920 x 1080" "$(hodnota hd.pamet.spicka_mb '%.1f') MB resident" "< 150 MB" \
+    "$(splneno hd.pamet.spicka_mb '<' 150)"
 
 if ((${#selhalo[@]})); then
     echo

@@ -8,7 +8,7 @@ packages=(
   cmake make g++ pkg-config ccache clang-format
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   # the data compiler's spelling check: Hunspell and its Slovak dictionary
-  libhunspell-dev hunspell-sk
+  libhunspell-dev hunspell-sk libpng-dev
   # run: platform plugins, sound output, the bundled font's source, Qt's Slovak dialogs
   libqt6multimedia6 libpulse0 libqt6charts6
   fonts-liberation2 qt6-translations-l10n

@@ -1,4 +1,5 @@
-// The built program on a private 1024 × 768 X server, driven from outside through a whole
+// bench_cesta [WxH]: the built program on a private X server (1024 × 768 unless given),
+// driven from outside through a whole
 // dictation (cesta_programu): processor use while it waits untouched on the title picture,
 // the main menu, the set-up screen and an exercise page (target under 2 % of one core
 // each), and its peak resident memory over the whole way (target under 120 MB).
@@ -21,7 +22,8 @@ const char *klic_stavu(int i)
 
 int main(int argc, char *argv[])
 {
-    vlastni_x x(QSize(1024, 768));
+    const QStringList rozmer = argc > 1 ? QString::fromLocal8Bit(argv[1]).split(u'x') : QStringList();
+    vlastni_x x(rozmer.size() == 2 ? QSize(rozmer[0].toInt(), rozmer[1].toInt()) : QSize(1024, 768));
     QCoreApplication aplikace(argc, argv);
     QTextStream out(stdout);
     if (!x.bezi()) {

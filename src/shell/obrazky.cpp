@@ -13,6 +13,8 @@
 #include <QtEndian>
 #include <cstdlib>
 #include <cstring>
+#include <future>
+#include <map>
 #include <unistd.h>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -125,6 +127,13 @@ const QString neni_obrazek = QStringLiteral("not a picture the program can read"
 
 int zvolena_sada = 1;
 
+// Pictures being read ahead, by relative name (used from the main thread only).
+std::map<QString, std::future<std::optional<QImage>>> &predctene()
+{
+    static std::map<QString, std::future<std::optional<QImage>>> mapa;
+    return mapa;
+}
+
 // The file of the picture in the chosen set, and its ratio; the 1× file where the set
 // has none.
 QString cesta_v_sade(const QString &relativni, int *pomer)
@@ -154,6 +163,7 @@ std::optional<QImage> s_pomerem(std::optional<QImage> obrazek, int pomer)
 
 int zvol_sadu_obrazku(qreal meritko)
 {
+    predctene().clear();
     zvolena_sada = 1;
     if (meritko <= 1.0)
         return zvolena_sada;
@@ -221,8 +231,21 @@ std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
     return obrazek;
 }
 
+void predcti_bitmapu(const QString &relativni)
+{
+    int pomer = 1;
+    const QString cesta = cesta_v_sade(relativni, &pomer);
+    predctene()[relativni] =
+        std::async(std::launch::async, [cesta, pomer] { return s_pomerem(nacti_obrazek_souboru(cesta), pomer); });
+}
+
 std::optional<QImage> nacti_bitmapu(const QString &relativni)
 {
+    if (auto it = predctene().find(relativni); it != predctene().end()) {
+        std::future<std::optional<QImage>> vysledek = std::move(it->second);
+        predctene().erase(it);
+        return vysledek.get();
+    }
     int pomer = 1;
     const QString cesta = cesta_v_sade(relativni, &pomer);
     return s_pomerem(nacti_obrazek_souboru(cesta), pomer);

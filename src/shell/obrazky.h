@@ -29,6 +29,10 @@ int sada_obrazku();
 // empty optional when it cannot be read.
 std::optional<QImage> nacti_bitmapu(const QString &relativni);
 
+// Starts reading the bitmap on another thread; the next nacti_bitmapu of the name takes
+// the result. Start-up reads its large first pictures side by side this way.
+void predcti_bitmapu(const QString &relativni);
+
 // The same for a screen that cannot go on without it: a bitmap that cannot be read is a
 // broken installation, reported with the installation message, and the program ends.
 QImage bitmapa(const QString &relativni);

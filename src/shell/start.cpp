@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace
 {
@@ -29,6 +30,13 @@ namespace
 {
     hlas_chybu_souboru(cesta, duvod);
     skonci_se_zpravou(hlasky::chybi_soubory, QStringLiteral("Chyba"), platforma_t::ikona_t::stop);
+}
+
+// How many pixels a stage pixel takes in an area of that size.
+qreal meritko_na(QSize velikost)
+{
+    return std::min(velikost.width() / qreal(geometrie::sirka_obrazovky),
+                    velikost.height() / qreal(geometrie::vyska_obrazovky));
 }
 
 void vycentruj(hostitel &okno)
@@ -72,6 +80,14 @@ hl_menu *spust_program(hostitel &okno)
             chybi_soubory(soubor_dat(nazev), QStringLiteral("missing"));
 
     vycentruj(okno);
+    // Full screen fills the window's screen: the pictures come from the set for the scale
+    // the stage will have there, read once. Where the window stays smaller, the set is
+    // chosen again below.
+    if (const QScreen *s = okno.screen())
+        zvol_sadu_obrazku(meritko_na(s->size()) * s->devicePixelRatio());
+    // The two pictures of the first frame: the menu's background and the title over it.
+    predcti_bitmapu(QStringLiteral("GRAFIKA/TITLE.BMP"));
+    predcti_bitmapu(QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"));
 
     auto *menu = qobject_cast<hl_menu *>(okno.nacti(obrazovka_id::hl_menu));
     if (!menu)
@@ -80,9 +96,8 @@ hl_menu *spust_program(hostitel &okno)
         chyba_behu();
 
     prepni_rozliseni(&okno);
-    // The pictures come from the set for the scale the stage now has on the display; the
-    // background read before is read again from it.
-    if (zvol_sadu_obrazku(okno.meritko() * okno.devicePixelRatioF()) > 1 && !menu->nacti_pozadi())
+    const int sada = sada_obrazku();
+    if (zvol_sadu_obrazku(meritko_na(okno.size()) * okno.devicePixelRatioF()) != sada && !menu->nacti_pozadi())
         chyba_behu();
 
     if (!menu->nacti_tlacitka())

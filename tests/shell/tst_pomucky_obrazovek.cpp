@@ -1,6 +1,7 @@
 // The helpers every screen uses: reading pictures, drawing with a transparent key colour
 // (pixel by pixel), the message boxes' look and the wait.
 #include "common/pismo.h"
+#include "nahrady/instalace.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
@@ -154,6 +155,45 @@ private slots:
         QVERIFY(!kresli_pruhledne(src, 4, -2, klic, src, dest));
         QVERIFY(!kresli_pruhledne(nic, 4, 4, klic, src, dest));
         QCOMPARE(dest, puvodni);
+    }
+
+    // The set for the stage's scale, and each picture from it at its ratio and stage size;
+    // a picture the set lacks comes from the 1× set.
+    void sada_obrazku_data()
+    {
+        QTest::addColumn<QList<int>>("sady");
+        QTest::addColumn<double>("meritko");
+        QTest::addColumn<int>("cekano");
+        QTest::newRow("an old media folder") << QList<int>{} << 2.25 << 1;
+        QTest::newRow("the stage at its own size") << QList<int>{2, 3} << 1.0 << 1;
+        QTest::newRow("1366 x 768: the smallest set as large") << QList<int>{2, 3} << 1.6 << 2;
+        QTest::newRow("1920 x 1080") << QList<int>{2, 3} << 2.25 << 3;
+        QTest::newRow("4K: the largest there is") << QList<int>{2, 3} << 4.5 << 3;
+        QTest::newRow("only 3x") << QList<int>{3} << 1.6 << 3;
+    }
+    void sada_obrazku()
+    {
+        QFETCH(QList<int>, sady);
+        QFETCH(double, meritko);
+        QFETCH(int, cekano);
+        docasna_instalace instalace;
+        instalace.pouzij();
+        instalace.vytvor_bitmapu(QStringLiteral("GRAFIKA/BG.BMP"), 20, 10);
+        instalace.vytvor_bitmapu(QStringLiteral("GRAFIKA/JEN_1X.BMP"), 7, 5);
+        for (int m : sady) {
+            QVERIFY(QDir().mkpath(instalace.media() + QStringLiteral("/GRAFIKA@%1x").arg(m)));
+            QVERIFY(vzor(QSize(20, 10), 5, 0, QImage::Format_RGB32, m)
+                        .save(instalace.media() + QStringLiteral("/GRAFIKA@%1x/BG.PNG").arg(m)));
+        }
+        QCOMPARE(zvol_sadu_obrazku(meritko), cekano);
+        const auto obrazek = nacti_bitmapu(QStringLiteral("GRAFIKA/BG.BMP"));
+        const auto jen_1x = nacti_bitmapu(QStringLiteral("GRAFIKA/JEN_1X.BMP"));
+        zvol_sadu_obrazku(1);
+        QVERIFY(obrazek && jen_1x);
+        QCOMPARE(obrazek->devicePixelRatio(), double(cekano));
+        QCOMPARE(logicka_velikost(*obrazek), QSize(20, 10));
+        QCOMPARE(jen_1x->devicePixelRatio(), 1.0);
+        QCOMPARE(logicka_velikost(*jen_1x), QSize(7, 5));
     }
 
     void cteni_obrazku_data()

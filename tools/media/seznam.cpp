@@ -8,6 +8,7 @@
 #include "horni_lista.h"
 #include "kresleni.h"
 #include "napoveda.h"
+#include "obrazek_png.h"
 #include "scena_cviceni.h"
 #include "scena_menu.h"
 #include "scena_nastaveni.h"
@@ -16,7 +17,6 @@
 #include "veta_box.h"
 #include "zvuk.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QSet>
@@ -39,17 +39,10 @@ std::optional<QByteArray> zakoduj(const QImage &obrazek, QByteArray (*bmp)(const
     return bmp(obrazek);
 }
 
-QByteArray png(const QImage &obrazek)
-{
-    QByteArray bajty;
-    QBuffer buffer(&bajty);
-    buffer.open(QIODevice::WriteOnly);
-    obrazek.save(&buffer, "PNG");
-    return bajty;
-}
+QByteArray png_rgb(const QImage &obrazek) { return png::zakoduj(obrazek); }
 
 // The help pictures keep their 256 colours at every size: a third of the file.
-QByteArray png_paleta(const QImage &obrazek) { return png(bmp::na_paletu(obrazek)); }
+QByteArray png_paleta(const QImage &obrazek) { return png::zakoduj(bmp::na_paletu(obrazek)); }
 
 struct prace_t {
     const vstupy_t &vstupy;
@@ -75,7 +68,7 @@ struct prace_t {
     // The same picture drawn at 2× and 3× into "GRAFIKA@2x/…/NAME.PNG", for displays that
     // show the stage larger.
     void vetsi(const QString &nazev, const std::function<QImage()> &kresli, const QByteArray &vstup,
-               QByteArray (*format)(const QImage &) = png)
+               QByteArray (*format)(const QImage &) = png_rgb)
     {
         for (int m : {2, 3}) {
             const QString jmeno = vetsi_nazev(nazev, m);
