@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake make g++ pkg-config ccache clang-format
+  # the include-circle check (scripts/kruhy.py)
+  python3
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
   # the data compiler's spelling check: Hunspell and its Slovak dictionary
   libhunspell-dev hunspell-sk libpng-dev

@@ -1,12 +1,12 @@
 #include "common/pismo.h"
 #include "exercise/main_frm.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "results/frm_tabulka.h"
 #include "setup/frm_select.h"
 #include "setup/prikazova_radka.h"
-#include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/preklad.h"
-#include "shell/start.h"
 #include "ucitel/prikaz_ucitele.h"
 
 #include <QApplication>

@@ -12,21 +12,21 @@
 namespace
 {
 
-QPixmap nakresli_ikonu(platforma_t::ikona_t ikona, qreal meritko)
+QPixmap nakresli_ikonu(ikona_zpravy_t ikona, qreal meritko)
 {
     QColor barva;
     QString znak;
     switch (ikona) {
-    case platforma_t::ikona_t::zadna: return {};
-    case platforma_t::ikona_t::otaznik:
+    case ikona_zpravy_t::zadna: return {};
+    case ikona_zpravy_t::otaznik:
         barva = QColor(47, 111, 228);
         znak = QStringLiteral("?");
         break;
-    case platforma_t::ikona_t::vykricnik:
+    case ikona_zpravy_t::vykricnik:
         barva = QColor(240, 150, 30);
         znak = QStringLiteral("!");
         break;
-    case platforma_t::ikona_t::stop:
+    case ikona_zpravy_t::stop:
         barva = QColor(220, 60, 60);
         znak = QStringLiteral("×");
         break;
@@ -51,14 +51,14 @@ QPixmap nakresli_ikonu(platforma_t::ikona_t ikona, qreal meritko)
 
 } // namespace
 
-void uprav_okno_zpravy(QMessageBox &box, platforma_t::ikona_t ikona, qreal meritko)
+void uprav_okno_zpravy(QMessageBox &box, ikona_zpravy_t ikona, qreal meritko)
 {
     meritko = std::clamp(meritko, 1.0, 8.0);
     const auto px = [meritko](int n) { return QString::number(std::lround(n * meritko)) + QStringLiteral("px"); };
     QFont pismo = pismo_obrazovky(11);
     pismo.setPixelSize(static_cast<int>(std::lround(pismo.pixelSize() * meritko)));
     box.setFont(pismo);
-    if (ikona != platforma_t::ikona_t::zadna)
+    if (ikona != ikona_zpravy_t::zadna)
         box.setIconPixmap(nakresli_ikonu(ikona, meritko));
     box.setStyleSheet(
         QStringLiteral("QMessageBox { background: #ffffff; border: %1 solid #2f6fe4; }"

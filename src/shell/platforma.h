@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/okno_zpravy.h"
+
 #include <QSize>
 #include <QString>
 
@@ -11,7 +13,7 @@ class QWidget;
 class platforma_t
 {
 public:
-    enum class ikona_t { zadna, vykricnik, stop, otaznik };
+    using ikona_t = ikona_zpravy_t;
 
     virtual ~platforma_t() = default;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/zvuk.h"
+#include "shell/zvukove_zarizeni.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>

@@ -9,6 +9,8 @@
 #include "exercise/kontrola.h"
 #include "exercise/main_frm.h"
 #include "exercise/obrazky_cviceni.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/falesny_zvuk.h"
 #include "nahrady/instalace.h"
@@ -18,10 +20,8 @@
 #include "results/frm_tabulka.h"
 #include "setup/frm_select.h"
 #include "setup/volby.h"
-#include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
-#include "shell/start.h"
 #include "shell/ukazatel.h"
 
 #include <QAbstractButton>

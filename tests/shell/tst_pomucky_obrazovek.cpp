@@ -16,7 +16,7 @@
 #include <cmath>
 #include <ctime>
 
-Q_DECLARE_METATYPE(platforma_t::ikona_t)
+Q_DECLARE_METATYPE(ikona_zpravy_t)
 
 namespace
 {
@@ -247,15 +247,15 @@ private slots:
     // where the desktop's theme gave them icons.
     void okno_zpravy_data()
     {
-        QTest::addColumn<platforma_t::ikona_t>("ikona");
+        QTest::addColumn<ikona_zpravy_t>("ikona");
         QTest::addColumn<double>("meritko"); // the stage's scale on the screen
-        QTest::newRow("none, a 640 x 480 window") << platforma_t::ikona_t::zadna << 1.0;
-        QTest::newRow("stop, 1366 x 768") << platforma_t::ikona_t::stop << 1.6;
-        QTest::newRow("question, below the stage's size") << platforma_t::ikona_t::otaznik << 0.5;
+        QTest::newRow("none, a 640 x 480 window") << ikona_zpravy_t::zadna << 1.0;
+        QTest::newRow("stop, 1366 x 768") << ikona_zpravy_t::stop << 1.6;
+        QTest::newRow("question, below the stage's size") << ikona_zpravy_t::otaznik << 0.5;
     }
     void okno_zpravy()
     {
-        QFETCH(platforma_t::ikona_t, ikona);
+        QFETCH(ikona_zpravy_t, ikona);
         QFETCH(double, meritko);
         QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Otázka"), QStringLiteral("Naozaj?"),
                         QMessageBox::Yes | QMessageBox::No);
@@ -266,7 +266,7 @@ private slots:
         uprav_okno_zpravy(box, ikona, meritko);
         const double velikost = std::max(meritko, 1.0); // never smaller than on the stage
         QCOMPARE(box.iconPixmap().deviceIndependentSize(),
-                 ikona == platforma_t::ikona_t::zadna ? QSizeF(0, 0) : QSizeF(40, 40) * velikost);
+                 ikona == ikona_zpravy_t::zadna ? QSizeF(0, 0) : QSizeF(40, 40) * velikost);
         box.ensurePolished();
         const QFont pismo = pismo_obrazovky(11);
         for (QWidget *w : QList<QWidget *>{&box, box.button(QMessageBox::Yes), box.button(QMessageBox::No)}) {

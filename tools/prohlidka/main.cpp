@@ -3,12 +3,12 @@
 // files; the photographs and their index page index.html go to OUTDIR. With --okno the
 // window takes that size when the program goes full screen (1280x960: every picture at 2×).
 #include "common/pismo.h"
+#include "menu/start.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/falesny_zvuk.h"
 #include "nahrady/instalace.h"
 #include "prohlidka.h"
 #include "shell/hostitel.h"
-#include "shell/start.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The main menu: title, menu, a grade with nine topics, a grade with six, a topic under
 // the pointer, the credits.
 #include "common/geometrie.h"
+#include "menu/hl_menu.h"
 #include "prohlidka.h"
-#include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
 

@@ -2,9 +2,9 @@
 // a kind chosen, both buttons out with a name, the print dialog, a dictation chosen
 // instead, the help picture.
 #include "common/geometrie.h"
+#include "menu/hl_menu.h"
 #include "prohlidka.h"
 #include "setup/frm_select.h"
-#include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
 

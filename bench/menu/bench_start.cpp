@@ -3,10 +3,10 @@
 // Each side runs as a child process of this one; the parent times it from start until the
 // child reports its first frame.
 #include "common/pismo.h"
-#include "shell/hl_menu.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "shell/hostitel.h"
 #include "shell/platforma.h"
-#include "shell/start.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "shell/start.h"
+#include "menu/start.h"
 
 #include "common/geometrie.h"
 #include "common/soubory.h"
 #include "common/stav.h"
+#include "menu/hl_menu.h"
 #include "shell/displej.h"
-#include "shell/hl_menu.h"
 #include "shell/hlasky.h"
 #include "shell/hostitel.h"
 #include "shell/ini.h"

@@ -1,13 +1,13 @@
 // Start-up: every failure and the state a successful start leaves; reading ORTANEL.INI;
 // the single-instance lock (a second copy is refused, a crashed one's lock is not).
 #include "common/stav.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/instalace.h"
-#include "shell/hl_menu.h"
 #include "shell/hlasky.h"
 #include "shell/hostitel.h"
 #include "shell/ini.h"
-#include "shell/start.h"
 #include "shell/ukazatel.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "shell/hl_menu.h"
+#include "menu/hl_menu.h"
 
 #include "common/geometrie.h"
 #include "common/katalog.h"

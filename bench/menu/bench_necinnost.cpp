@@ -2,14 +2,14 @@
 // while the main menu sits untouched for five seconds. The target is under 2 % of one
 // core for each. Runs on the built media folder when there is one.
 #include "common/pismo.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/instalace.h"
 #include "nahrady/mys.h"
 #include "shell/cekej.h"
-#include "shell/hl_menu.h"
 #include "shell/hostitel.h"
 #include "shell/plocha.h"
-#include "shell/start.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,16 +2,16 @@
 // buttons, sounds, and what the screen shows afterwards.
 #include "common/geometrie.h"
 #include "common/stav.h"
+#include "menu/hl_menu.h"
+#include "menu/start.h"
 #include "nahrady/falesna_platforma.h"
 #include "nahrady/falesny_zvuk.h"
 #include "nahrady/instalace.h"
 #include "nahrady/mys.h"
-#include "shell/hl_menu.h"
 #include "shell/hlasky.h"
 #include "shell/hostitel.h"
 #include "shell/obrazky.h"
 #include "shell/plocha.h"
-#include "shell/start.h"
 #include "shell/ukazatel.h"
 #include "shell/zvuk.h"
 
