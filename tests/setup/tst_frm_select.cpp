@@ -252,8 +252,8 @@ private slots:
     }
 
     // Areas 4 and 5 never respond: no sound, no look, no count; area 3 responds over the
-    // whole width of its number 20. Hover elsewhere sounds on entering; only the back area
-    // changes its look, until the pointer leaves it.
+    // whole width of its number 20. Only the back area changes its look on hover, until the
+    // pointer leaves it (hover sounds: the main menu's test, same areas).
     void plochy_a_najeti()
     {
         stiskni({1});
@@ -268,12 +268,8 @@ private slots:
         QCOMPARE(zvuk_.prehrane, QStringList());
         QCOMPARE(scr_->obraz(), pred);
         mys::najed(scr_, stred(11));
-        mys::najed(scr_, stred(11) + QPoint(5, 5));
-        QCOMPARE(najeti_zvuku(), 1);
-        QVERIFY(scr_->plocha(11)->zvyraznena() && ukazuje(zpet_hover, gn::zpet_hover));
+        QVERIFY(ukazuje(zpet_hover, gn::zpet_hover));
         mys::najed(scr_, stred(10));
-        QCOMPARE(najeti_zvuku(), 2);
-        QVERIFY(!scr_->plocha(11)->zvyraznena() && scr_->plocha(10)->zvyraznena());
         QCOMPARE(scr_->obraz(), pred);
         // Another count gives the one chosen before its normal look back.
         mys::klikni(scr_, QPoint(112, 420));
