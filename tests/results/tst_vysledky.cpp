@@ -156,6 +156,8 @@ private slots:
         QTest::newRow("first result: new section at the end")
             << jako_soubor(jina) << 8 << 2 << true << QStringList{"Nový|8|2|2"} << 1 << u::ulozena
             << jako_soubor(jina + sekce(dj, {"Nový|8|2|2"}));
+        QTest::newRow("unfinished, no section yet: nothing added")
+            << jako_soubor(jina) << 10 << 0 << false << QStringList() << 0 << u::nezmenena << nic;
         QTest::newRow("unfinished: its section shown")
             << obal({"Eva|5|0|1"}) << 10 << 0 << false << QStringList{"Eva|5|0|1"} << 0 << u::nezmenena << nic;
 
