@@ -6,6 +6,7 @@
 #include "common/pismo.h"
 #include "common/stav.h"
 #include "data/losovani.h"
+#include "exercise/diktovani.h"
 #include "exercise/obrazky_cviceni.h"
 #include "exercise/ukazatele_cviceni.h"
 #include "shell/cekej.h"
@@ -17,28 +18,11 @@
 #include <QTimer>
 
 namespace g = geometrie::cviceni;
-namespace r = rozmery_prvku;
 
 namespace
 {
 
-// Every gap box, choice label and choice list has this background.
-const QColor barva_prvku(255, 236, 182);
 const QString titulek = QStringLiteral("Ortanel - Verbano 2");
-
-// Colours that stay when the element is disabled after checking: the answer must stay
-// readable.
-void nastav_barvy(QWidget *prvek, const QColor &pozadi)
-{
-    QPalette paleta = prvek->palette();
-    for (const QPalette::ColorGroup skupina : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paleta.setColor(skupina, QPalette::Base, pozadi);
-        paleta.setColor(skupina, QPalette::Window, pozadi);
-        paleta.setColor(skupina, QPalette::Text, Qt::black);
-        paleta.setColor(skupina, QPalette::WindowText, Qt::black);
-    }
-    prvek->setPalette(paleta);
-}
 
 druh_t druh_cviceni() { return druh_z_klicoveho_slova(spolecny_stav.druh_ulohy).value_or(druh_t::vyberovka); }
 
@@ -70,8 +54,7 @@ main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
     stav_.dalsi_prvek = 1;
     stav_.poloha_x = g::prvni_veta.x();
     stav_.poloha_y = g::prvni_veta.y();
-    priprav_sablony();
-    priprav_rodiny();
+    priprav_prvky();
     priprav_plochy();
 
     stav_.poloha_x = g::prvni_veta.x();
@@ -135,71 +118,18 @@ void main_frm::priprav_plochy()
     casovac_animace_->setInterval(1000);
 }
 
-void main_frm::priprav_sablony()
+void main_frm::priprav_prvky()
 {
-    const QCursor prvek = ukazatel_prvku();
-
-    auto *mezera = new box_mezery(this);
-    mezera->setGeometry(0, 0, r::vyska_prvku, r::vyska_prvku);
-    nastav_barvy(mezera, barva_prvku);
-    mezera->setCursor(prvek);
-    dopln_box_.nastav_sablonu(mezera);
-
-    auto *veta = new box_vety(this);
-    nastav_barvy(veta, veta->palette().color(QPalette::Active, QPalette::Base));
-    veta->setCursor(prvek);
-    dopln_box_viceradkovy_.nastav_sablonu(veta);
-
-    auto *popisek = new popisek_vyberu(this);
-    nastav_barvy(popisek, barva_prvku);
-    popisek->setText(QString());
-    popisek->setCursor(prvek);
-    vyber_txt_.nastav_sablonu(popisek);
-
-    auto *seznam = new seznam_vyberu(this);
-    nastav_barvy(seznam, barva_prvku);
-    seznam->setCursor(prvek);
-    vyber_lst_.nastav_sablonu(seznam);
-
-    auto *reproduktor = new aktivni_plocha(this, QRect(QPoint(0, 0), g::repro));
-    reproduktor->setCursor(prvek);
-    repro_.nastav_sablonu(reproduktor);
-
-    auto *pocitadlo = new QLabel(this);
-    pocitadlo->resize(g::pocitadlo);
-    pocitadlo->setAttribute(Qt::WA_TransparentForMouseEvents);
-    pocet_diktovani_.nastav_sablonu(pocitadlo);
+    vstupy_ = new vstupy_cviceni(this, stav_.druh, stranka_);
+    connect(vstupy_, &vstupy_cviceni::pohyb, this, &main_frm::smaz_aktivni);
+    const auto nahravka = [this](int cislo_vety) { return soubor_media(soubor_diktatu(cislo_ulohy_, cislo_vety)); };
+    prehravac_ = new prehravac_vet(*this, stranka_, nahravka, stav_.limit_diktovani, obrazky_);
+    connect(vstupy_, &vstupy_cviceni::prehraj, prehravac_, &prehravac_vet::prehraj);
+    connect(prehravac_, &prehravac_vet::prehrano, vstupy_, &vstupy_cviceni::fokus_k_vete);
 
     auto *znacka = new obrazkova_plocha(this, QRect(QPoint(0, 0), g::znacka));
-    znacka->setCursor(prvek);
+    znacka->setCursor(ukazatel_prvku());
     check_mark_.nastav_sablonu(znacka);
-}
-
-void main_frm::priprav_rodiny()
-{
-    dopln_box_.pri_vytvoreni([this](box_mezery *box, int i) {
-        connect(box, &box_mezery::enter, this, [this, i] { enter_v_boxu(i); });
-        connect(box, &box_mezery::f5, this, [this, i] { f5_v_mezere(i); });
-        connect(box, &box_mezery::pohyb, this, &main_frm::smaz_aktivni);
-    });
-    dopln_box_viceradkovy_.pri_vytvoreni([this](box_vety *box, int i) {
-        box->viewport()->setCursor(ukazatel_prvku());
-        connect(box, &box_vety::enter, this, [this, i] { enter_v_boxu(i); });
-        connect(box, &box_vety::f5, this, [this, i] { klik_na_repro(i); });
-        connect(box, &box_vety::pohyb, this, &main_frm::smaz_aktivni);
-    });
-    vyber_txt_.pri_vytvoreni([this](popisek_vyberu *popisek, int i) {
-        connect(popisek, &popisek_vyberu::klik, this, [this, i] { klik_na_vyber(i); });
-    });
-    vyber_lst_.pri_vytvoreni([this](seznam_vyberu *seznam, int i) {
-        seznam->viewport()->setCursor(ukazatel_prvku());
-        connect(seznam, &seznam_vyberu::vybrano, this, [this, i](int radek) { vyber_polozku(i, radek); });
-        connect(seznam, &seznam_vyberu::f5, this, [this, i] { f5_v_seznamu(i); });
-    });
-    repro_.pri_vytvoreni([this](aktivni_plocha *reproduktor, int k) {
-        connect(reproduktor, &aktivni_plocha::klik, this, [this, k] { klik_na_repro(k); });
-        connect(reproduktor, &aktivni_plocha::najeti, this, [this, k] { najeti_na_repro(k); });
-    });
     check_mark_.pri_vytvoreni([this](obrazkova_plocha *znacka, int k) {
         connect(znacka, &aktivni_plocha::stisk, this,
                 [this, k](Qt::MouseButton tlacitko, QPoint) { stisk_znacky(k, tlacitko); });
@@ -233,72 +163,17 @@ void main_frm::zobraz_vybrane_radky(const QImage &podklad)
 
 void main_frm::vytvor_prvky_stranky()
 {
-    for (int k = 1; k <= int(stranka_.vety.size()); ++k)
-        vytvor_vetu(k, stranka_.vety[k - 1]);
-    vytvor_vstupy();
+    for (int k = 1; k <= int(stranka_.vety.size()); ++k) {
+        const veta_stranky_t &veta = stranka_.vety[k - 1];
+        prehravac_->vytvor(k, veta);
+        obrazkova_plocha *znacka = check_mark_.vytvor(k);
+        znacka->setGeometry(QRect(veta.check_mark.poloha, g::znacka));
+        znacka->hide();
+    }
+    vstupy_->vytvor();
     // The bubble and the help picture stay above the page's elements.
     bublina_->raise();
     zdroj_->raise();
-}
-
-void main_frm::vytvor_vetu(int k, const veta_stranky_t &veta)
-{
-    aktivni_plocha *reproduktor = repro_.vytvor(k);
-    reproduktor->setGeometry(veta.repro.obdelnik);
-    reproduktor->setEnabled(true);
-    reproduktor->show();
-    if (veta.pocet_diktovani) {
-        QLabel *pocitadlo = pocet_diktovani_.vytvor(k);
-        pocitadlo->setGeometry(veta.pocet_diktovani->obdelnik);
-        pocitadlo->setEnabled(true);
-        pocitadlo->setVisible(veta.pocet_diktovani->viditelne);
-    }
-    obrazkova_plocha *znacka = check_mark_.vytvor(k);
-    znacka->setGeometry(QRect(veta.check_mark.poloha, g::znacka));
-    znacka->hide();
-}
-
-void main_frm::vytvor_vstupy()
-{
-    for (int i = 1; i <= stranka_.pocet_prvku(); ++i) {
-        switch (stav_.druh) {
-        case druh_t::doplnovacka: {
-            const dopln_box_t &model = stranka_.dopln_box[i - 1];
-            box_mezery *box = dopln_box_.vytvor(i);
-            box->setGeometry(model.obdelnik);
-            box->nastav_pismo(model.body);
-            box->setAlignment(model.zarovnani | Qt::AlignVCenter);
-            box->setMaxLength(model.max_delka.value_or(32767));
-            box->clear();
-            box->show();
-            break;
-        }
-        case druh_t::vyberovka: {
-            const vyber_txt_t &model = stranka_.vyber_txt[i - 1];
-            popisek_vyberu *popisek = vyber_txt_.vytvor(i);
-            popisek->setGeometry(model.obdelnik);
-            popisek->setFont(pismo_obrazovky(model.body));
-            popisek->setAlignment(model.zarovnani | Qt::AlignTop);
-            popisek->show();
-            seznam_vyberu *seznam = vyber_lst_.vytvor(i);
-            seznam->setGeometry(
-                QRect(model.obdelnik.bottomLeft() + QPoint(0, 1), QSize(model.obdelnik.width(), model.vyska_seznamu)));
-            seznam->nastav_polozky(model.vyber_lst, model.body, model.vyska_seznamu);
-            seznam->hide();
-            break;
-        }
-        case druh_t::diktat:
-        case druh_t::oprava: {
-            const dopln_box_viceradkovy_t &model = stranka_.dopln_box_viceradkovy[i - 1];
-            box_vety *box = dopln_box_viceradkovy_.vytvor(i);
-            box->nastav_format(format_viceradkoveho_boxu(model.body));
-            box->setGeometry(model.obdelnik);
-            box->setPlainText(model.text);
-            box->show();
-            break;
-        }
-        }
-    }
 }
 
 void main_frm::ukaz_buffer_stranky()
@@ -308,40 +183,14 @@ void main_frm::ukaz_buffer_stranky()
     buffer_stranky_ = QImage();
 }
 
-void main_frm::refreshni_controly()
-{
-    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j) {
-        QWidget *prvek = nullptr;
-        switch (stav_.druh) {
-        case druh_t::vyberovka: prvek = vyber_txt(j); break;
-        case druh_t::doplnovacka: prvek = dopln_box(j); break;
-        case druh_t::diktat:
-        case druh_t::oprava: prvek = dopln_box_viceradkovy(j); break;
-        }
-        if (prvek)
-            prvek->update();
-    }
-}
+void main_frm::refreshni_controly() { vstupy_->prekresli(); }
 
 void main_frm::odstran_prvky_stranky()
 {
-    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j) {
-        switch (stav_.druh) {
-        case druh_t::doplnovacka: dopln_box_.odstran(j); break;
-        case druh_t::vyberovka:
-            vyber_lst_.odstran(j);
-            vyber_txt_.odstran(j);
-            break;
-        case druh_t::diktat:
-        case druh_t::oprava: dopln_box_viceradkovy_.odstran(j); break;
-        }
-    }
-    for (int k = stav_.pocet_na_strance; k >= 1; --k) {
+    vstupy_->odstran();
+    prehravac_->odstran();
+    for (int k = check_mark_.pocet(); k >= 1; --k)
         check_mark_.odstran(k);
-        repro_.odstran(k);
-        if (stav_.losovani.souvisly_text)
-            pocet_diktovani_.odstran(k);
-    }
 }
 
 // ---- activation and help ----
@@ -388,10 +237,5 @@ void main_frm::klik_na_zdroj()
 // ---- what the tests and the flow read ----
 
 bool main_frm::zaneprazdnena() const { return casovac_animace_->isActive(); }
-
-int main_frm::zbyva_prehrani(int k) const
-{
-    return k >= 1 && k <= stranka_.vety.size() ? stranka_.vety[k - 1].repro.zbyva_prehrani : 0;
-}
 
 aktivni_plocha *main_frm::klik_plocha(int i) const { return plocha(i); }

@@ -2,9 +2,11 @@
 
 #include "data/vyjimky.h"
 #include "exercise/kresleni_stranky.h"
+#include "exercise/prehravac_vet.h"
 #include "exercise/prvky_cviceni.h"
 #include "exercise/rozvrzeni.h"
 #include "exercise/stranka.h"
+#include "exercise/vstupy_cviceni.h"
 #include "shell/obrazovka.h"
 #include "shell/plocha.h"
 #include "shell/rodina.h"
@@ -40,13 +42,6 @@ public:
     // Puts the screen under a highlighted button back; every button plain.
     void smaz_aktivni() override;
 
-    // Repaints the page's input elements over the page just copied onto the screen.
-    void refreshni_controly();
-    // Removes the page's input elements, speakers, counters and result marks.
-    void odstran_prvky_stranky();
-    // The continue button rises into view, a row per 25 ms, while the screen is busy.
-    void odhal_pokracuj();
-
     // ---- state ----
     // The busy flag (casovac_animace): the continue button is sliding in.
     bool zaneprazdnena() const;
@@ -56,20 +51,15 @@ public:
     // The page buffer: a page waiting to be painted (null once it is on the screen).
     const QImage &buffer_stranky() const { return buffer_stranky_; }
     QString cislo_ulohy() const { return cislo_ulohy_; }
-    // Plays left of the speaker of sentence k of the page.
-    int zbyva_prehrani(int k) const;
+
+    // The page's input elements and its speakers.
+    vstupy_cviceni &vstupy() const { return *vstupy_; }
+    prehravac_vet &prehravac() const { return *prehravac_; }
 
     // ---- elements, 1-based as on the page; nullptr when there is none ----
     aktivni_plocha *klik_plocha(int i) const;
-    aktivni_plocha *help() const { return help_; }
     // The help picture over the page, when shown.
     obrazkova_plocha *zdroj() const { return zdroj_; }
-    box_mezery *dopln_box(int i) const { return i >= 1 ? dopln_box_[i] : nullptr; }
-    box_vety *dopln_box_viceradkovy(int i) const { return i >= 1 ? dopln_box_viceradkovy_[i] : nullptr; }
-    popisek_vyberu *vyber_txt(int i) const { return i >= 1 ? vyber_txt_[i] : nullptr; }
-    seznam_vyberu *vyber_lst(int i) const { return i >= 1 ? vyber_lst_[i] : nullptr; }
-    aktivni_plocha *repro(int k) const { return k >= 1 ? repro_[k] : nullptr; }
-    QLabel *pocet_diktovani(int k) const { return k >= 1 ? pocet_diktovani_[k] : nullptr; }
     obrazkova_plocha *check_mark(int k) const { return k >= 1 ? check_mark_[k] : nullptr; }
     obrazkova_plocha *pokracuj_cmd() const { return pokracuj_cmd_; }
     // The bubble and its label.
@@ -82,16 +72,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent *udalost) override;
 
 private:
+    // Repaints the page's input elements over the page just copied onto the screen.
+    void refreshni_controly();
+    // Removes the page's input elements, speakers, counters and result marks.
+    void odstran_prvky_stranky();
+    // The continue button rises into view, a row per 25 ms, while the screen is busy.
+    void odhal_pokracuj();
+
     // ---- loading and pages (main_frm.cpp) ----
     void nacti_obrazky();
     void priprav_plochy();
-    void priprav_sablony();
-    void priprav_rodiny();
+    void priprav_prvky();
     bool nacti_doplnovacku();
     void zobraz_vybrane_radky(const QImage &podklad);
     void vytvor_prvky_stranky();
-    void vytvor_vetu(int k, const veta_stranky_t &veta);
-    void vytvor_vstupy();
     void ukaz_buffer_stranky();
     void ukaz_napovedu();
     void klik_na_help();
@@ -105,25 +99,11 @@ private:
     void tabulka();
     void zpet();
     void pokracuj_cmd_Click();
-    QStringList odpovedi() const;
-    void zakaz_vstupy();
-    void zavri_seznamy();
 
-    // ---- input (main_frm_vstup.cpp) ----
-    void enter_v_boxu(int i);
-    void f5_v_mezere(int i);
-    void klik_na_vyber(int i);
-    void vyber_polozku(int i, int radek);
-    void f5_v_seznamu(int i);
+    // ---- the result marks' bubble (main_frm_bublina.cpp) ----
     void stisk_znacky(int k, Qt::MouseButton tlacitko);
     void uvolneni_znacky(Qt::MouseButton tlacitko);
     void skryj_bublinu();
-
-    // ---- dictation (main_frm_diktat.cpp) ----
-    void klik_na_repro(int k);
-    void fokus_k_vete(int k);
-    void najeti_na_repro(int k);
-    void vypni_dohrane_repro();
 
     // Screen state.
     stav_cviceni_t stav_;
@@ -142,11 +122,7 @@ private:
     obrazkova_plocha *bublina_ = nullptr;
     popisek_bubliny *spravny_vysledek_lbl_ = nullptr;
     QTimer *casovac_animace_ = nullptr;
-    rodina_prvku<box_mezery> dopln_box_;
-    rodina_prvku<box_vety> dopln_box_viceradkovy_;
-    rodina_prvku<popisek_vyberu> vyber_txt_;
-    rodina_prvku<seznam_vyberu> vyber_lst_;
-    rodina_prvku<aktivni_plocha> repro_;
-    rodina_prvku<QLabel> pocet_diktovani_;
+    vstupy_cviceni *vstupy_ = nullptr;
+    prehravac_vet *prehravac_ = nullptr;
     rodina_prvku<obrazkova_plocha> check_mark_;
 };

@@ -5,7 +5,6 @@
 #include "exercise/main_frm.h"
 #include "exercise/obrazky_cviceni.h"
 #include "exercise/odhaleni.h"
-#include "exercise/seznam_vyberu.h"
 #include "shell/cekej.h"
 #include "shell/hostitel.h"
 #include "shell/kresleni.h"
@@ -21,18 +20,6 @@ namespace
 {
 // The top bar's hit areas.
 enum tlacitko_t { tl_kontrola = 0, tl_nove_vety = 1, tl_tabulka = 2, tl_zpet = 3 };
-
-const QColor cervena(255, 0, 0);
-
-void zacervenej(QWidget *prvek)
-{
-    QPalette paleta = prvek->palette();
-    for (const QPalette::ColorGroup skupina : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        paleta.setColor(skupina, QPalette::Base, cervena);
-        paleta.setColor(skupina, QPalette::Window, cervena);
-    }
-    prvek->setPalette(paleta);
-}
 } // namespace
 
 // ---- highlighting ----
@@ -61,7 +48,7 @@ void main_frm::smaz_aktivni()
 void main_frm::pohyb_po_pozadi(Qt::MouseButtons, QPoint)
 {
     smaz_aktivni();
-    vypni_dohrane_repro();
+    prehravac_->vypni_dohrane();
 }
 
 // A click on the bare page closes the choice lists.
@@ -72,7 +59,7 @@ void main_frm::mouseReleaseEvent(QMouseEvent *udalost)
     udalost->accept();
     if (udalost->button() == Qt::LeftButton && rect().contains(udalost->position().toPoint()) &&
         stav_.druh == druh_t::vyberovka)
-        zavri_seznamy();
+        vstupy_->zavri_seznamy();
 }
 
 // ---- the four buttons ----
@@ -92,62 +79,16 @@ void main_frm::klik_na_tlacitko(int i)
     }
 }
 
-QStringList main_frm::odpovedi() const
-{
-    QStringList vysledek;
-    for (int i = 1; i <= stranka_.pocet_prvku(); ++i) {
-        switch (stav_.druh) {
-        case druh_t::vyberovka: vysledek.append(vyber_txt(i) ? vyber_txt(i)->odpoved() : odpoved_bez_volby); break;
-        case druh_t::doplnovacka: vysledek.append(dopln_box(i) ? dopln_box(i)->text() : QString()); break;
-        case druh_t::diktat:
-        case druh_t::oprava:
-            vysledek.append(dopln_box_viceradkovy(i) ? dopln_box_viceradkovy(i)->toPlainText() : QString());
-            break;
-        }
-    }
-    return vysledek;
-}
-
-void main_frm::zakaz_vstupy()
-{
-    // Taken away first: a box losing its focus would hand it to the next box still open.
-    if (QWidget *fokus = window()->focusWidget(); fokus && isAncestorOf(fokus))
-        fokus->clearFocus();
-    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j) {
-        if (box_mezery *box = dopln_box(j))
-            box->setReadOnly(true); // a disabled line edit would still draw its caret
-        if (box_vety *box = dopln_box_viceradkovy(j))
-            box->zamkni();
-        for (QWidget *prvek : {static_cast<QWidget *>(dopln_box(j)), static_cast<QWidget *>(vyber_txt(j)),
-                               static_cast<QWidget *>(vyber_lst(j))})
-            if (prvek)
-                prvek->setEnabled(false);
-    }
-}
-
-void main_frm::zavri_seznamy()
-{
-    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j)
-        if (seznam_vyberu *seznam = vyber_lst(j))
-            seznam->hide();
-}
-
 void main_frm::zkontroluj()
 {
     for (int i = 0; i < pocet_ploch(); ++i)
         plocha(i)->setEnabled(false);
     if (stav_.druh == druh_t::vyberovka)
-        zavri_seznamy();
-    zakaz_vstupy();
+        vstupy_->zavri_seznamy();
+    vstupy_->zamkni();
 
-    const vysledek_kontroly_t v = zkontroluj_priklady(stranka_, odpovedi(), vyjimky_, stav_, spolecny_stav);
-    for (int i = 1; i <= int(v.cerveny.size()); ++i) {
-        if (!v.cerveny[i - 1])
-            continue;
-        if (QWidget *prvek = stav_.druh == druh_t::vyberovka ? static_cast<QWidget *>(vyber_txt(i))
-                                                             : static_cast<QWidget *>(dopln_box(i)))
-            zacervenej(prvek);
-    }
+    const vysledek_kontroly_t v = zkontroluj_priklady(stranka_, vstupy_->odpovedi(), vyjimky_, stav_, spolecny_stav);
+    vstupy_->zacervenej(v.cerveny);
     for (int k = 1; k <= int(v.spravne.size()); ++k) {
         obrazkova_plocha *znacka = check_mark(k);
         if (!znacka)
@@ -161,14 +102,8 @@ void main_frm::zkontroluj()
     // The marks stay in the page's image when the screen is repainted.
     vykresli_kresby(obraz(), v.kresby_znacek, obrazky_);
     obnov_okno(rect());
-    for (int k = stav_.pocet_na_strance; k >= 1; --k) {
-        if (aktivni_plocha *reproduktor = repro(k))
-            reproduktor->setEnabled(false);
-        if (v.zakazat_pocitadla)
-            if (QLabel *pocitadlo = pocet_diktovani(k))
-                pocitadlo->setEnabled(false);
-    }
-    zakaz_vstupy();
+    prehravac_->zakaz(v.zakazat_pocitadla);
+    vstupy_->zamkni();
 
     const strazce_t ja(this);
     odhal_pokracuj();
@@ -219,9 +154,7 @@ void main_frm::odhal_pokracuj()
     // Above the page's elements, so that it takes clicks over its whole face; a sentence
     // box reaching down into it ends above it and scrolls to its last line.
     pokracuj_cmd_->raise();
-    for (int j = stav_.dalsi_prvek - 1; j >= 1; --j)
-        if (box_vety *box = dopln_box_viceradkovy(j); box && box->geometry().intersects(misto))
-            box->resize(box->width(), misto.top() - box->y());
+    vstupy_->uvolni_misto(misto);
     casovac_animace_->setProperty("snimek", 1);
     casovac_animace_->start();
     const strazce_t ja(this);

@@ -4,11 +4,9 @@
 #include "exercise/kontrola.h"
 #include "exercise/kontrola_obsahu.h"
 #include "exercise/normalizace.h"
-#include "exercise/seznam_vyberu.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
 
-#include <QDir>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(druh_t)
@@ -191,32 +189,6 @@ private slots:
                                {napisane, "Dnes prší."}, zaznamy);
             QCOMPARE(k.v.spravne, (QList<bool>{spravne, true}));
         }
-    }
-
-    void nic_nevybrane_data()
-    {
-        QTest::addColumn<QString>("soubor");
-        for (const QFileInfo &f : QDir(ORTANEL_SOURCE_DIR "/content/vety").entryInfoList({"*.txt"}))
-            QTest::newRow(qPrintable(f.baseName())) << f.filePath();
-    }
-    // Every sentence of every topic as a choice exercise left untouched scores nothing,
-    // and no entry of its lists is a blank row.
-    void nic_nevybrane()
-    {
-        QFETCH(QString, soubor);
-        QFile f(soubor);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QStringList radky = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1);
-        stav_cviceni_t s = cviceni(radky, druh_t::vyberovka);
-        spolecny_stav_t spolecny;
-        while (s.losovani.pocet_zobrazenych < s.losovani.pocet_uloh) {
-            stranka_t st = rozvrhni(s);
-            zkontroluj_priklady(st, QStringList(st.pocet_prvku(), odpoved_bez_volby), {}, s, spolecny);
-            for (const vyber_txt_t &e : st.vyber_txt)
-                for (const QString &t : e.vyber_lst)
-                    QVERIFY(!text_polozky_seznamu(t).trimmed().isEmpty());
-        }
-        QCOMPARE(spolecny.pocet_spravne, 0);
     }
 
     void obsah_data()

@@ -110,17 +110,6 @@ QStringList sekce(const QString &hlavicka, QStringList radky)
 const QStringList jina_sekce = sekce(QStringLiteral("[10_6_DJ]"), {QStringLiteral("Oto Šimko|9|1|1")});
 const QString najlepsi = QStringLiteral("Ema Veselá|30|0|1"), slaby = QStringLiteral("Ján Tichý|1|29|5");
 
-// What the page's input elements hold.
-QStringList hodnoty_prvku(main_frm *s)
-{
-    QStringList h;
-    for (int i = 1; i <= s->stranka().pocet_prvku(); ++i)
-        h.append(s->vyber_txt(i)   ? s->vyber_txt(i)->text()
-                 : s->dopln_box(i) ? s->dopln_box(i)->text()
-                                   : s->dopln_box_viceradkovy(i)->toPlainText());
-    return h;
-}
-
 // Runs the steps inside the modal loop the next event opens, once its widget is shown.
 template <typename T> void az_se_ukaze(std::function<void(T *)> kroky)
 {
@@ -277,18 +266,18 @@ class tst_cesty : public QObject
     {
         const bool souvisly = s->stav().losovani.souvisly_text;
         for (int i = 0; i < 3; ++i)
-            klikni(s->repro(1));
+            klikni(s->prehravac().repro(1));
         const QString nahravka =
             QStringLiteral("ZVUK/%1/%2.WAV").arg(s->cislo_ulohy()).arg(s->stranka().vety[0].repro.cislo_vety);
         QCOMPARE(zvuk_->prehrano(nahravka), souvisly ? spolecny_stav.limit_diktovani : 3);
         if (!souvisly) {
-            QVERIFY(!s->pocet_diktovani(1));
+            QVERIFY(!s->prehravac().pocitadlo(1));
             return;
         }
         QCOMPARE(spolecny_stav.limit_diktovani, 2);
         snimek(QStringLiteral("prehravani_vycerpane"));
         klikni(QPoint(320, 470), false);
-        QVERIFY(dockej([&] { return !s->repro(1)->isEnabled(); }));
+        QVERIFY(dockej([&] { return !s->prehravac().repro(1)->isEnabled(); }));
     }
 
     // The pupil's answer to every input element of the page with the display's pointer and
@@ -310,17 +299,19 @@ class tst_cesty : public QObject
                                          m.vyber_lst.begin();
                 chyba = chyba && spatny < m.vyber_lst.size();
                 const qsizetype radek = chyba ? spatny : m.vyber_lst.indexOf(m.spravna_odpoved);
-                klikni(s->vyber_txt(i));
-                if (radek < 0 || !dockej([&] { return s->vyber_lst(i)->isVisible(); }))
+                klikni(s->vstupy().prvek(i));
+                if (radek < 0 || !dockej([&] { return s->vstupy().seznam(i)->isVisible(); }))
                     return -1;
-                const QRect l = na_jevisti(s->vyber_lst(i));
+                const QRect l = na_jevisti(s->vstupy().seznam(i));
                 const int vyska = l.height() / int(m.vyber_lst.size());
                 klikni(QPoint(l.x() + 5, l.y() + vyska * int(radek) + vyska / 2));
-                if (!dockej(
-                        [&] { return !s->vyber_lst(i)->isVisible() && s->vyber_txt(i)->text() == m.vyber_lst[radek]; }))
+                if (!dockej([&] {
+                        return !s->vstupy().seznam(i)->isVisible() &&
+                               s->vstupy().odpovedi().value(i - 1) == m.vyber_lst[radek];
+                    }))
                     return -1;
             } else if (st.druh == druh_t::doplnovacka) {
-                box_mezery *box = s->dopln_box(i);
+                auto *box = qobject_cast<box_mezery *>(s->vstupy().prvek(i));
                 if (QApplication::focusWidget() != box) // Enter took the caret on to this gap
                     klikni(box);
                 const QString odpoved = chyba ? QStringLiteral("#") : st.dopln_box[i - 1].spravna_odpoved.trimmed();
@@ -331,7 +322,7 @@ class tst_cesty : public QObject
                     return -1;
                 klavesa(QStringLiteral("Return"));
             } else {
-                box_vety *box = s->dopln_box_viceradkovy(i);
+                auto *box = qobject_cast<box_vety *>(s->vstupy().prvek(i));
                 klikni(box);
                 if (!dockej([&] { return box->hasFocus(); }, 3000))
                     return -1;
@@ -350,7 +341,7 @@ class tst_cesty : public QObject
     // The score table in the middle of the exercise, and back to the page as it was left.
     void navstiv_tabulku(main_frm *s, const QString &zalozka)
     {
-        const QStringList vyplneno = hodnoty_prvku(s);
+        const QStringList vyplneno = s->vstupy().odpovedi();
         tlacitko(gc::tlacitka[2].center(), obrazovka_id::frm_tabulka);
         QImage uprostred;
         QVERIFY(snimek(QStringLiteral("tabulka"), [&](const QImage &i) { return ukazuje(zalozka)(uprostred = i); }));
@@ -359,7 +350,7 @@ class tst_cesty : public QObject
                  QStringLiteral("Ema Veselá"));
         tlacitko(gt::zpet.center(), obrazovka_id::main_frm);
         QCOMPARE(obrazovka<main_frm>(), s);
-        QCOMPARE(hodnoty_prvku(s), vyplneno);
+        QCOMPARE(s->vstupy().odpovedi(), vyplneno);
         QVERIFY(snimek(QStringLiteral("zpet_do_cviceni"), ukazuje(zalozka)));
     }
 

@@ -61,15 +61,15 @@ void odpovez(prohlidka &p)
         const bool chyba = i == n;
         switch (st.druh) {
         case druh_t::doplnovacka:
-            p.klikni(s->dopln_box(i)->geometry().center());
-            napis(s->dopln_box(i), chyba ? QStringLiteral("x") : st.dopln_box[i - 1].spravna_odpoved.trimmed());
+            p.klikni(s->vstupy().prvek(i)->geometry().center());
+            napis(s->vstupy().prvek(i), chyba ? QStringLiteral("x") : st.dopln_box[i - 1].spravna_odpoved.trimmed());
             break;
         case druh_t::vyberovka: {
             const vyber_txt_t &model = st.vyber_txt[i - 1];
             const int radek = int(model.vyber_lst.indexOf(model.spravna_odpoved));
             const int zvoleny = chyba ? (radek + 1) % int(model.vyber_lst.size()) : radek;
-            p.klikni(s->vyber_txt(i)->geometry().center());
-            const QRect seznam = s->vyber_lst(i)->geometry();
+            p.klikni(s->vstupy().prvek(i)->geometry().center());
+            const QRect seznam = s->vstupy().seznam(i)->geometry();
             const QPoint kde(seznam.x() + 5, seznam.y() + 18 * zvoleny + 9);
             p.najed(kde);
             p.klikni(kde);
@@ -80,9 +80,10 @@ void odpovez(prohlidka &p)
             QString veta = st.dopln_box_viceradkovy[i - 1].spravna_odpoved;
             if (chyba)
                 veta.replace(veta.indexOf(u' '), 1, QString());
-            p.klikni(s->dopln_box_viceradkovy(i)->geometry().center());
-            s->dopln_box_viceradkovy(i)->selectAll();
-            napis(s->dopln_box_viceradkovy(i), veta);
+            auto *box = qobject_cast<box_vety *>(s->vstupy().prvek(i));
+            p.klikni(box->geometry().center());
+            box->selectAll();
+            napis(box, veta);
             break;
         }
         }
@@ -150,8 +151,8 @@ const cast_prohlidky cast(
         p.zastavka(QStringLiteral("cviceni_vyberovka_zoznam"),
                    QStringLiteral("A choice list open, the entry under the pointer highlighted."), [&] {
                        main_frm *s = cviceni(p);
-                       p.klikni(s->vyber_txt(1)->geometry().center());
-                       const QRect seznam = s->vyber_lst(1)->geometry();
+                       p.klikni(s->vstupy().prvek(1)->geometry().center());
+                       const QRect seznam = s->vstupy().seznam(1)->geometry();
                        p.najed(QPoint(seznam.x() + 5, seznam.bottom() - 5));
                    });
         p.zastavka(QStringLiteral("cviceni_vyberovka_skontrolovana"),
@@ -184,9 +185,9 @@ const cast_prohlidky cast(
                    [&] {
                        otevri(p, 1, 9, QStringLiteral("DIKTAT"), 10, 2);
                        main_frm *s = cviceni(p);
-                       p.klikni(s->repro(1)->geometry().center());
-                       p.klikni(s->repro(2)->geometry().center());
-                       p.klikni(s->repro(2)->geometry().center());
+                       p.klikni(s->prehravac().repro(1)->geometry().center());
+                       p.klikni(s->prehravac().repro(2)->geometry().center());
+                       p.klikni(s->prehravac().repro(2)->geometry().center());
                        p.najed(QPoint(320, 476));
                    });
         p.zastavka(QStringLiteral("cviceni_napoveda"),
