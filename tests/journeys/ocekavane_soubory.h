@@ -10,8 +10,12 @@
 #include <QList>
 #include <QStringList>
 
-// Lines in Windows-1250, each ended by CR LF.
-inline QByteArray radky_dat(const QStringList &radky) { return do_cp1250(radky.join(QStringLiteral("\r\n")) + "\r\n"); }
+// A score table of one section holding one row, in Windows-1250 with CR LF.
+inline QByteArray tabulka(const QString &sekce, const QString &radek)
+{
+    const QStringList radky = QStringList{'[' + sekce + ']', radek} + QStringList(9, QStringLiteral("|0|0|0"));
+    return do_cp1250(radky.join(QStringLiteral("\r\n")) + "\r\n");
+}
 
 // The mark of the share by the installation's bands: the first band holding it.
 inline int znamka_podle_pasem(const QByteArray &znamky, int spravne, int spatne)
@@ -34,27 +38,17 @@ struct ocekavany_zaznam_t {
 // match. Every record is whole and dated today (the byte layout is the writer's own test's).
 inline QString porovnej_log(const QByteArray &log, const QList<ocekavany_zaznam_t> &zaznamy)
 {
-    const nacteny_log_t n = rozeber_log(log);
+    const auto radek = [](const QString &jmeno, auto... cisla) {
+        return (QStringList{jmeno} + QStringList{QString::number(cisla)...}).join(u' ');
+    };
     QStringList ocekavano, precteno;
     for (const ocekavany_zaznam_t &z : zaznamy)
-        ocekavano.append(QStringLiteral("%1|%2/%3|%4 %5 %6 %7 today")
-                             .arg(z.jmeno.left(38))
-                             .arg(z.rocnik + 4)
-                             .arg(z.tema)
-                             .arg(z.pocet)
-                             .arg(z.spravne)
-                             .arg(z.spatne)
-                             .arg(z.znamka));
+        ocekavano.append(radek(z.jmeno.left(38), z.rocnik + 4, z.tema, z.pocet, z.spravne, z.spatne, z.znamka) +
+                         " today");
+    const nacteny_log_t n = rozeber_log(log);
     for (const zaznam_t &z : n.zaznamy)
-        precteno.append(QStringLiteral("%1|%2/%3|%4 %5 %6 %7 %8")
-                            .arg(z.jmeno)
-                            .arg(z.rocnik)
-                            .arg(z.tema)
-                            .arg(z.uloh)
-                            .arg(z.spravne)
-                            .arg(z.spatne)
-                            .arg(z.znamka)
-                            .arg(qAbs(z.datum.daysTo(QDate::currentDate())) <= 1 ? "today" : z.datum_text));
+        precteno.append(radek(z.jmeno, z.rocnik, z.tema, z.uloh, z.spravne, z.spatne, z.znamka) +
+                        (qAbs(z.datum.daysTo(QDate::currentDate())) <= 1 ? " today" : ' ' + z.datum_text));
     if (n.preskocene_radky)
         precteno.append(QStringLiteral("%1 damaged lines").arg(n.preskocene_radky));
     return ocekavano == precteno ? QString()

@@ -1,31 +1,25 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 // The built program (build/ortanel-verbano2) as a pupil meets it: a copy beside its own
 // ORTANEL.INI (the rendered media, a fresh data folder), started on the X display that
 // DISPLAY names and driven through it alone (xdotool, photographs compared with the media):
 // title picture, "8. ročník", its first topic, 5 sentences, a dictation, "Jan Novak"; every
-// page checked with nothing typed; the results (the new row in red); back to the set-up
-// screen and the menu, exit with Yes (Tab and space on the question, whose default is No).
+// page checked with nothing typed; the results; back to the set-up screen and the menu,
+// exit with Yes (Tab and space on the question, whose default is No).
 namespace cesta_programu
 {
 
 struct volby_t {
-    // Processor use measured for this long in each idle state (0: not at all).
-    int necinnost_ms = 0;
+    // Called with the program's process id where it waits untouched ("title picture",
+    // "main menu", "set-up screen", "exercise page") and at the exit question.
+    std::function<void(const QString &stav, qint64 pid)> v_klidu;
     // Where the photographs of the steps go (NN_name.png); none when empty.
     QString snimky;
-};
-
-struct necinnost_t {
-    QString stav; // "title picture's wait", "main menu", "set-up screen", "exercise page"
-    double procesor_ms = 0;
-    double cas_ms = 0;
-    double podil() const { return cas_ms > 0 ? 100.0 * procesor_ms / cas_ms : 0; }
 };
 
 struct vysledek_t {
@@ -33,9 +27,6 @@ struct vysledek_t {
     QStringList chyby;
     // The program's exit code; -1 when it did not end by itself.
     int kod = -1;
-    // Peak resident memory of the program, in kB.
-    long spicka_kb = 0;
-    QList<necinnost_t> necinnost;
     // VYSLEDKY.DAT, TAB.DAT and ZNAMKY.DAT of the data folder afterwards, and what the
     // program wrote on its standard output and error.
     QByteArray log, tabulka, znamky, vystup;

@@ -1,7 +1,14 @@
 #include "pomoc/ovladani_x.h"
 
+#include "common/soubory.h"
+#include "nahrady/instalace.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QtMath>
 
 namespace ovladani_x
@@ -25,19 +32,15 @@ bool xdotool(const QStringList &argumenty, int ms)
     return hotovo;
 }
 
-namespace
+bool najed(QPoint kde)
 {
-bool mys(QPoint kde, const QStringList &potom = {})
-{
-    return xdotool(QStringList{QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y())} +
-                   potom);
+    return xdotool({QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y())});
 }
-} // namespace
-
-bool najed(QPoint kde) { return mys(kde); }
-bool klikni(QPoint kde) { return mys(kde, {QStringLiteral("click"), QStringLiteral("1")}); }
-bool stiskni(QPoint kde) { return mys(kde, {QStringLiteral("mousedown"), QStringLiteral("1")}); }
-bool uvolni(QPoint kde) { return mys(kde, {QStringLiteral("mouseup"), QStringLiteral("1")}); }
+bool klikni(QPoint kde)
+{
+    return xdotool({QStringLiteral("mousemove"), QString::number(kde.x()), QString::number(kde.y()),
+                    QStringLiteral("click"), QStringLiteral("1")});
+}
 bool pis(const QString &text)
 {
     return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("15"), text});
@@ -71,6 +74,12 @@ QPoint jeviste_na_obrazovce::bod(QPoint na_jevisti) const
     return QPoint(qFloor(p.x()), qFloor(p.y()));
 }
 
+// Moved there first: a widget sees the pointer arrive before the press, as under a hand.
+bool jeviste_na_obrazovce::klikni(QPoint na_jevisti) const
+{
+    return ovladani_x::najed(bod(na_jevisti)) && ovladani_x::klikni(bod(na_jevisti));
+}
+
 double jeviste_na_obrazovce::shoda(const QImage &snimek, const QImage &obrazek, QPoint kde, QRect vyrez) const
 {
     vyrez = (vyrez.isNull() ? obrazek.rect() : vyrez) & obrazek.rect();
@@ -91,18 +100,34 @@ double jeviste_na_obrazovce::shoda(const QImage &snimek, const QImage &obrazek, 
     return porovnano ? double(shodnych) / porovnano : 0;
 }
 
-int jeviste_na_obrazovce::pocet_pixelu(const QImage &snimek, const QRect &na_jevisti,
-                                       const std::function<bool(QRgb)> &test) const
+test_snimku_t jeviste_na_obrazovce::ukazuje(const QString &obrazek, QPoint kde, double prah, QRect vyrez) const
 {
-    // The screen pixels wholly inside the stage rectangle.
-    const QPointF a = pocatek_ + QPointF(na_jevisti.topLeft()) * meritko_;
-    const QPointF b =
-        pocatek_ + QPointF(na_jevisti.topLeft() + QPoint(na_jevisti.width(), na_jevisti.height())) * meritko_;
-    const QRect r =
-        QRect(QPoint(qCeil(a.x()), qCeil(a.y())), QPoint(qFloor(b.x()) - 1, qFloor(b.y()) - 1)) & snimek.rect();
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        for (int x = r.left(); x <= r.right(); ++x)
-            n += test(snimek.pixel(x, y));
-    return n;
+    return [o = QImage(spoj_cestu(postavena_media(), obrazek)), kde, prah, vyrez, j = *this](const QImage &s) {
+        return j.shoda(s, o, kde, vyrez) >= prah;
+    };
+}
+
+fotograf_t::fotograf_t(QString slozka) : slozka_(std::move(slozka))
+{
+    if (!slozka_.isEmpty()) {
+        QDir(slozka_).removeRecursively();
+        QDir().mkpath(slozka_);
+    }
+}
+
+bool fotograf_t::dockej(const QString &krok, const test_snimku_t &test, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    bool prosel = false;
+    do {
+        QEventLoop pauza;
+        QTimer::singleShot(30, &pauza, &QEventLoop::quit);
+        pauza.exec();
+        posledni_ = ovladani_x::snimek();
+        prosel = !posledni_.isNull() && (!test || test(posledni_));
+    } while (!prosel && t.elapsed() < ms);
+    if (!slozka_.isEmpty())
+        posledni_.save(QStringLiteral("%1/%2_%3.png").arg(slozka_).arg(++poradi_, 2, 10, QLatin1Char('0')).arg(krok));
+    return prosel;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -25,3 +26,6 @@ private:
     QString displej_;
     QString duvod_;
 };
+
+// The screens of the classrooms: the stage's own size, laptops, monitors and projectors.
+inline const QList<QSize> velikosti_trid{{640, 480}, {1366, 768}, {1920, 1080}};
