@@ -1,11 +1,10 @@
-// The page layout on its model in the bundled page font (page limits, covers, breaks,
-// element sizes and alignment, lists, sentence boxes, malformed lines), the sentence box
-// wrapping as the layout counted, the text painted at the model's widths, and the bubble's size.
+// The page layout on its model in the bundled page font (page limits, breaks, element sizes,
+// lists, sentence boxes, malformed lines), the sentence box wrapping as the layout counted,
+// and the bubble's size.
 #include "common/stav.h"
 #include "data/znacky.h"
 #include "exercise/bublina.h"
 #include "exercise/kontrola.h"
-#include "exercise/kresleni_stranky.h"
 #include "exercise/prvky_cviceni.h"
 #include "exercise/viceradkovy_box.h"
 #include "pomoc_stranky.h"
@@ -16,7 +15,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(druh_t)
-Q_DECLARE_METATYPE(Qt::Alignment)
 Q_DECLARE_METATYPE(std::optional<int>)
 
 namespace
@@ -88,42 +86,6 @@ private slots:
         }
         QCOMPARE(rozvrhni(s).kresby.size(), 1); // past the end a page is only cleared
         QCOMPARE(s.losovani.pocet_zobrazenych, uloh);
-    }
-
-    void kryt_podle_radku_data()
-    {
-        QTest::addColumn<druh_t>("druh");
-        QTest::addColumn<QString>("radek");
-        QTest::addColumn<int>("repro_y");
-        QTest::addColumn<QStringList>("obrazky");
-        namespace o = obrazky_stranky;
-        const QString box = o::veta + " 46,87", pruhledny = " 569,87 see-through";
-        // clang-format off
-        QTest::newRow("one line") << druh_t::vyberovka << "Pes <b#p>eží.*5" << 90
-            << QStringList{box, o::kryt_levy + " 46,87", o::kryt_pravy + pruhledny, o::kryt_spodni + " 46,112"};
-        QTest::newRow("two lines") << druh_t::doplnovacka << "Pes¦<b#p>eží.*5" << 97
-            << QStringList{box, o::kryt2_levy + " 46,87", o::kryt2_pravy + pruhledny, o::kryt2_spodni + " 46,132"};
-        QTest::newRow("three lines") << druh_t::doplnovacka << "P¦e¦<s#z>.*5" << 107 << QStringList{box};
-        // clang-format on
-    }
-    // The box and the cover of the sentence's line count (the right piece transparent by
-    // its pixel (0, 20)); the speaker moves with the line count.
-    void kryt_podle_radku()
-    {
-        QFETCH(druh_t, druh);
-        QFETCH(QString, radek);
-        QFETCH(int, repro_y);
-        QFETCH(QStringList, obrazky);
-        const stranka_t stranka = prvni_stranka({radek}, druh);
-        QCOMPARE(stranka.vety.first().repro.obdelnik, QRect(46, repro_y, 44, 30));
-        QStringList kresby;
-        for (const kresba_t &k : stranka.kresby)
-            if (!k.obrazek.isEmpty())
-                kresby.append(QStringLiteral("%1 %2,%3").arg(k.obrazek).arg(k.poloha.x()).arg(k.poloha.y()) +
-                              (k.druh == kresba_t::druh_t::obrazek_pruhledny && k.klic == QPoint(0, 20)
-                                   ? QStringLiteral(" see-through")
-                                   : QString()));
-        QCOMPARE(kresby, obrazky);
     }
 
     // The space that opens the second line is not drawn but belongs to the sentence.
@@ -250,26 +212,6 @@ private slots:
         }
     }
 
-    void zarovnani_data()
-    {
-        QTest::addColumn<QString>("radek");
-        QTest::addColumn<Qt::Alignment>("zarovnani");
-        const Qt::Alignment vlevo = Qt::AlignLeft, stred = Qt::AlignHCenter, vpravo = Qt::AlignRight;
-        QTest::newRow("sentence start, letter after") << "<V#v>eľa ľudí.*1" << vpravo;
-        QTest::newRow("sentence start, space after") << "<A#a> potom.*1" << stred;
-        QTest::newRow("space before, letter after") << "Ide <v#f>on.*1" << vpravo;
-        QTest::newRow("letter before, full stop after") << "Ide d<o#u>.*1" << vlevo;
-        QTest::newRow("space before, comma after") << "Ide <a#e>, ale.*1" << stred;
-        QTest::newRow("inside a word keeps the template's") << "Ma<l#ľ>ý pes.*1" << stred;
-    }
-    void zarovnani()
-    {
-        QFETCH(QString, radek);
-        QFETCH(Qt::Alignment, zarovnani);
-        QCOMPARE(prvni_stranka({radek}, druh_t::vyberovka).vyber_txt.last().zarovnani, zarovnani);
-        QCOMPARE(prvni_stranka({radek}, druh_t::doplnovacka).dopln_box.last().zarovnani, zarovnani);
-    }
-
     // A, B and the alternatives (a lone space an empty entry), in an order that changes
     // with the generator.
     void seznam_vyberu()
@@ -323,48 +265,6 @@ private slots:
         const QString text = prvni_stranka({veta}, druh_t::oprava).dopln_box_viceradkovy[0].text;
         QVERIFY2(QRegularExpression(QStringLiteral("^S dvo(ma|my) kamarátmi išiel (v|f)on\\.$")).match(text).hasMatch(),
                  qPrintable(text));
-    }
-
-    // A whole text's counters beside the speakers with the picture of the plays left;
-    // without a limit there is none.
-    void pocitadla()
-    {
-        for (const int limit : {1, 3, 100}) {
-            stav_cviceni_t s =
-                cviceni({"Pes <b#p>eží.*10", "Prvý¦druhý <r#l>iadok.*11"}, druh_t::doplnovacka, true, limit);
-            QList<QPoint> rep;
-            for (const kresba_t &k : rozvrhni(s).kresby)
-                if (k.obrazek.contains(QStringLiteral("REP_")))
-                    rep.append(k.obrazek == obrazky_stranky::opakovani(limit) ? k.poloha : QPoint());
-            QCOMPARE(rep, limit <= 3 ? (QList<QPoint>{{22, 90}, {22, 133}}) : QList<QPoint>());
-        }
-    }
-
-    // A run drawn whole puts every glyph where drawing it character by character at the
-    // model's advances does, and nothing beyond.
-    void beh_odpovida_sirkam()
-    {
-        for (const int body : {12, 10}) {
-            QImage cely(640, 40, QImage::Format_RGB32);
-            cely.fill(Qt::white);
-            QImage po_znakoch = cely;
-            kresba_t k;
-            k.druh = kresba_t::druh_t::text;
-            k.poloha = QPoint(3, 5);
-            k.text = QStringLiteral("Ťažký kôň žral ďatelinu, „áno“ povedal Ľubo: Í Ý ô ä ŕ ĺ!");
-            k.body = body;
-            vykresli_kresby(cely, {k}, {});
-            kresba_t jeden = k;
-            for (const QChar z : k.text) {
-                jeden.text = QString(z);
-                vykresli_kresby(po_znakoch, {jeden}, {});
-                jeden.poloha.rx() += sirka_stranky()(jeden.text, body);
-            }
-            QCOMPARE(cely, po_znakoch);
-            QImage za = cely.copy(jeden.poloha.x() + 2, 0, 640 - jeden.poloha.x() - 2, 40), bila = za;
-            bila.fill(Qt::white);
-            QCOMPARE(za, bila);
-        }
     }
 
     void viceradkovy_box_data()
