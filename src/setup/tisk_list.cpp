@@ -245,6 +245,27 @@ void pracovni_list_t::tiskni_vetu(const QString &radek, bool ucitel)
             }
     const QStringList tvary = je_doplnovacka() || ucitel ? QStringList() : tvary_s_chybou(polozky, generator_);
 
+    // What an item puts on paper on this copy.
+    const auto vytisk = [&](qsizetype i) {
+        const polozka_t &p = polozky.at(i);
+        const QString tvar = tvary.value(i, p.a);
+        if (je_carkova_polozka(p))
+            return je_doplnovacka() && !ucitel ? QString() : vytisteny_tvar(p, tvar);
+        return je_doplnovacka() && !ucitel ? mezera_pro(p) : tvar;
+    };
+    // The width of the word from j to the next space, measured as it is printed.
+    const auto sirka_slova = [&](qsizetype j, qsizetype poradi) {
+        double sirka = 0;
+        for (; j < veta.size() && veta[j] != QLatin1Char(' '); ++j)
+            if (poradi < polozky.size() && polozky.at(poradi).zacatek == j) {
+                sirka += tiskarna_.sirka_textu(vytisk(poradi));
+                j = polozky.at(poradi++).konec;
+            } else if (veta[j] != znak_oddelovac_radku && veta[j] != QLatin1Char('>')) {
+                sirka += tiskarna_.sirka_textu(QString(veta[j]));
+            }
+        return sirka;
+    };
+
     qsizetype poradi = 0;
     for (qsizetype j = 0; j < veta.size(); ++j) {
         const QChar z = veta[j];
@@ -252,7 +273,9 @@ void pracovni_list_t::tiskni_vetu(const QString &radek, bool ucitel)
             continue;
         if (z != QLatin1Char('<') || poradi >= polozky.size() || polozky.at(poradi).zacatek != j) {
             tiskarna_.tiskni(QString(z), true);
-            if (z == QLatin1Char(' ') && za_hranici_zalomeni(tiskarna_.pero_x()))
+            // A word that would run off the paper starts a line even before the usual limit.
+            if (z == QLatin1Char(' ') && (za_hranici_zalomeni(tiskarna_.pero_x()) ||
+                                          tiskarna_.pero_x() + sirka_slova(j + 1, poradi) > tiskarna_.sirka_tisku()))
                 novy_radek();
             continue;
         }
