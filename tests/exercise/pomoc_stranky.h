@@ -46,15 +46,6 @@ inline stranka_t prvni_stranka(const QStringList &radky, druh_t druh)
     return rozvrhni(s);
 }
 
-inline QList<kresba_t> texty(const stranka_t &s)
-{
-    QList<kresba_t> vysledek;
-    for (const kresba_t &k : s.kresby)
-        if (k.druh == kresba_t::druh_t::text)
-            vysledek.append(k);
-    return vysledek;
-}
-
 // The page's text lines by their top: the runs joined, where the line starts and ends.
 struct radek_t {
     QString text;
@@ -64,7 +55,9 @@ struct radek_t {
 inline QMap<int, radek_t> radky_textu(const stranka_t &s)
 {
     QMap<int, radek_t> radky;
-    for (const kresba_t &k : texty(s)) {
+    for (const kresba_t &k : s.kresby) {
+        if (k.druh != kresba_t::druh_t::text)
+            continue;
         radek_t &r = radky[k.poloha.y()];
         if (r.text.isEmpty())
             r.zacatek = k.poloha.x();

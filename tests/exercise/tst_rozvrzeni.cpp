@@ -151,30 +151,6 @@ private slots:
             QCOMPARE(stranka.dopln_box.first().obdelnik.topLeft(), prvek);
     }
 
-    void polozky_vedle_sebe_data()
-    {
-        QTest::addColumn<druh_t>("druh");
-        QTest::addColumn<QString>("radek");
-        QTest::addColumn<int>("mezera"); // from the first element's right edge to the second's left
-        QTest::newRow("touching choices") << druh_t::vyberovka << QStringLiteral("Slovo <a#b><c#d> koniec.*1") << 1;
-        QTest::newRow("touching gaps") << druh_t::doplnovacka << QStringLiteral("Slovo <ab#b><cd#d> koniec.*1") << 1;
-        QTest::newRow("a space between") << druh_t::doplnovacka << QStringLiteral("Slovo <ab#b> <cd#d> koniec.*1")
-                                         << sirka12(QStringLiteral(" "));
-    }
-    void polozky_vedle_sebe()
-    {
-        QFETCH(druh_t, druh);
-        QFETCH(QString, radek);
-        QFETCH(int, mezera);
-        const stranka_t stranka = prvni_stranka({radek}, druh);
-        const bool vyber = druh == druh_t::vyberovka;
-        const QRect a = vyber ? stranka.vyber_txt[0].obdelnik : stranka.dopln_box[0].obdelnik;
-        const QRect b = vyber ? stranka.vyber_txt[1].obdelnik : stranka.dopln_box[1].obdelnik;
-        QCOMPARE(b.top(), a.top());
-        QCOMPARE(b.left() - (a.left() + a.width()), mezera);
-        QCOMPARE(texty(stranka).last().poloha.x(), b.left() + b.width()); // the text goes on after it
-    }
-
     void sirka_a_delka_data()
     {
         QTest::addColumn<druh_t>("druh");
@@ -229,32 +205,6 @@ private slots:
             QCOMPARE(stranka.vyber_txt[0].vyska_seznamu, 4 * 18);
         }
         QVERIFY(poradi.size() > 1);
-    }
-
-    // 10 points for a sentence wider than 2.8 box widths at 12 points, in every kind.
-    void male_pismo()
-    {
-        for (const int opakovani : {8, 11}) {
-            const QString radek = QStringLiteral("Slovo <a#b>lebo dve ").repeated(opakovani) + "a koniec.*1";
-            const int body = opakovani == 8 ? 12 : 10;
-            QCOMPARE(sirka12(vypis_vety(radek).spravna_veta) * 10 > 28 * 475, body == 10);
-            for (const druh_t druh : vsechny_druhy) {
-                const stranka_t stranka = prvni_stranka({radek}, druh);
-                QList<int> velikosti;
-                for (const kresba_t &k : texty(stranka))
-                    velikosti.append(k.body);
-                for (const auto &e : stranka.dopln_box)
-                    velikosti.append(e.body);
-                for (const auto &e : stranka.vyber_txt)
-                    velikosti.append(e.body);
-                for (const auto &e : stranka.dopln_box_viceradkovy)
-                    velikosti.append(e.obdelnik.height() / e.pocet_radku == format_viceradkoveho_boxu(body).vyska_radku
-                                         ? e.body
-                                         : 0);
-                QVERIFY(!velikosti.isEmpty());
-                QCOMPARE(velikosti, QList<int>(velikosti.size(), body));
-            }
-        }
     }
 
     // A dictation's box starts empty, a correction's holds one of the planted sentences.
