@@ -461,17 +461,10 @@ private slots:
         mys::klikni(s, popisek.center());
         QVERIFY(!l->isVisible());
 
-        // Open again: the entry under the pointer lights up while no button is held; keys take
-        // nothing, nor does a release on the bottom edge (a row past the last).
+        // Open again: keys choose nothing, nor does a release on the bottom edge (a row past
+        // the last).
         mys::klikni(s, popisek.center());
-        for (int r : {3, 0, 5, 2}) {
-            QTest::mouseMove(l->viewport(), radek_seznamu(r));
-            QCOMPARE(l->currentRow(), r);
-        }
-        const QPointF kde(radek_seznamu(4));
-        QMouseEvent tazeni(QEvent::MouseMove, kde, l->viewport()->mapToGlobal(kde), Qt::NoButton, Qt::LeftButton, {});
-        QApplication::sendEvent(l->viewport(), &tazeni);
-        QCOMPARE(l->currentRow(), 2);
+        QTest::mouseMove(l->viewport(), radek_seznamu(2));
         QTest::keyClick(l, Qt::Key_Down);
         QTest::keyClick(l, Qt::Key_Return);
         QTest::mousePress(l->viewport(), Qt::LeftButton, {}, radek_seznamu(0));
