@@ -89,14 +89,20 @@ int tento_program(int argc, char *argv[])
 double zmer(const QString &rezim, int opakovani)
 {
     QList<double> casy;
-    for (int i = 0; i < opakovani; ++i) {
+    // A busy Xvfb now and then refuses a client before Qt starts: such a run is not a
+    // measurement and is run again, a few times at most.
+    for (int i = 0, nezdaru = 0; i < opakovani; ++i) {
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QElapsedTimer t;
         t.start();
         p.start(QCoreApplication::applicationFilePath(), {rezim});
-        if (!p.waitForFinished(30000) || !p.readAllStandardOutput().contains("frame"))
-            return -1;
+        if (!p.waitForFinished(30000) || !p.readAllStandardOutput().contains("frame")) {
+            if (++nezdaru > 3)
+                return -1;
+            --i;
+            continue;
+        }
         casy.append(t.nsecsElapsed() / 1e6);
     }
     std::sort(casy.begin(), casy.end());

@@ -54,17 +54,13 @@ bool hl_menu::nacti_tlacitka()
     for (int i = 0; i < pocet_tlacitek_hover; ++i) {
         const QString jmeno = i < pocet_rocniku ? QStringLiteral("GRAFIKA/SELECT/L_%1_1.BMP").arg(i + 1)
                                                 : QStringLiteral("GRAFIKA/SELECT/MKONEH.BMP");
-        const auto obrazek = nacti_bitmapu(jmeno);
-        if (!obrazek)
+        // Checked now, decoded when first drawn, as the topics are.
+        if (!tlacitka_hover_[i].nacti(jmeno))
             return false;
-        tlacitka_hover_[i] = *obrazek;
     }
-    for (int i = 0; i < pocet_rocniku; ++i) {
-        const auto obrazek = nacti_bitmapu(QStringLiteral("GRAFIKA/SELECT/L_%1_0.BMP").arg(i + 1));
-        if (!obrazek)
+    for (int i = 0; i < pocet_rocniku; ++i)
+        if (!tlacitka_normal_[i].nacti(QStringLiteral("GRAFIKA/SELECT/L_%1_0.BMP").arg(i + 1)))
             return false;
-        tlacitka_normal_[i] = *obrazek;
-    }
     return true;
 }
 
@@ -117,7 +113,7 @@ bool hl_menu::titulek_viditelny() const { return zdroj_->isVisible(); }
 
 const QImage &hl_menu::obrazek_tlacitka(int index, bool hover) const
 {
-    return hover ? tlacitka_hover_.at(index) : tlacitka_normal_.at(index);
+    return hover ? tlacitka_hover_.at(index).obrazek() : tlacitka_normal_.at(index).obrazek();
 }
 
 const QImage &hl_menu::obrazek_tematu(int rocnik, int tema, bool hover) const
@@ -143,7 +139,7 @@ void hl_menu::najeti_na_plochu(int n)
         return;
     smaz_aktivni();
     zvuk_najeti();
-    zvyrazni_plochu(n, tlacitka_hover_[n], menu::hover[n]);
+    zvyrazni_plochu(n, tlacitka_hover_[n].obrazek(), menu::hover[n]);
 }
 
 void hl_menu::stisk_plochy(int n)
@@ -158,11 +154,11 @@ void hl_menu::stisk_rocniku(int g)
 {
     zvuk_kliku();
     if (g != zvoleny_rocnik_)
-        vykresli_obrazek(tlacitka_normal_[zvoleny_rocnik_], menu::rocnik(zvoleny_rocnik_));
+        vykresli_obrazek(tlacitka_normal_[zvoleny_rocnik_].obrazek(), menu::rocnik(zvoleny_rocnik_));
     rozloz_temata(g);
     // The chosen grade keeps its hover look: clearing the hover later puts it back.
-    nastav_zalohu(tlacitka_hover_[g], menu::rocnik(g));
-    vykresli_obrazek(tlacitka_hover_[g], menu::rocnik(g));
+    nastav_zalohu(tlacitka_hover_[g].obrazek(), menu::rocnik(g));
+    vykresli_obrazek(tlacitka_hover_[g].obrazek(), menu::rocnik(g));
     zvoleny_rocnik_ = g;
 }
 

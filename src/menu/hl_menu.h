@@ -73,8 +73,8 @@ private:
     void klik_na_zdroj();
     void klik_na_autory();
 
-    std::array<QImage, pocet_tlacitek_hover> tlacitka_hover_;
-    std::array<QImage, pocet_rocniku> tlacitka_normal_;
+    std::array<odlozena_bitmapa, pocet_tlacitek_hover> tlacitka_hover_;
+    std::array<odlozena_bitmapa, pocet_rocniku> tlacitka_normal_;
     // [grade 0..4][topic 0..8][normal, hover]
     std::array<std::array<std::array<odlozena_bitmapa, 2>, max_temat>, pocet_rocniku> temata_;
 

@@ -140,12 +140,14 @@ QString cesta_v_sade(const QString &relativni, int *pomer)
 {
     const QString predpona = QStringLiteral("GRAFIKA/");
     if (zvolena_sada > 1 && relativni.startsWith(predpona)) {
-        QString nazev = QStringLiteral("GRAFIKA@%1x/").arg(zvolena_sada) + relativni.mid(predpona.size());
-        nazev = nazev.left(nazev.lastIndexOf(u'.')) + QStringLiteral(".PNG");
-        const QString cesta = soubor_media(nazev);
-        if (QFileInfo(cesta).isFile()) {
-            *pomer = zvolena_sada;
-            return cesta;
+        // PNG, or a bitmap of the same name where start-up needs the picture at once.
+        const QString nazev = QStringLiteral("GRAFIKA@%1x/").arg(zvolena_sada) + relativni.mid(predpona.size());
+        for (const QString &kandidat : {nazev.left(nazev.lastIndexOf(u'.')) + QStringLiteral(".PNG"), nazev}) {
+            const QString cesta = soubor_media(kandidat);
+            if (QFileInfo(cesta).isFile()) {
+                *pomer = zvolena_sada;
+                return cesta;
+            }
         }
     }
     *pomer = 1;

@@ -44,6 +44,13 @@ QByteArray png_rgb(const QImage &obrazek) { return png::zakoduj(obrazek); }
 // The help pictures keep their 256 colours at every size: a third of the file.
 QByteArray png_paleta(const QImage &obrazek) { return png::zakoduj(bmp::na_paletu(obrazek)); }
 
+// The two pictures of the program's first frame stay uncompressed bitmaps at every size:
+// decoding them as PNG would double the time to the title picture on a large display.
+bool prvni_snimek(const QString &nazev)
+{
+    return nazev == QLatin1String("GRAFIKA/TITLE.BMP") || nazev == QLatin1String("GRAFIKA/SELECT/BCKG.BMP");
+}
+
 struct prace_t {
     const vstupy_t &vstupy;
     QList<ukol_t> ukoly;
@@ -71,13 +78,14 @@ struct prace_t {
                QByteArray (*format)(const QImage &) = png_rgb)
     {
         for (int m : {2, 3}) {
-            const QString jmeno = vetsi_nazev(nazev, m);
+            const QString jmeno = vetsi_nazev(nazev, m, prvni_snimek(nazev));
+            const auto kodovani = prvni_snimek(nazev) ? bmp::zakoduj_24 : format;
             ukoly.append({jmeno, "png|" + vstupy.otisk_programu + '|' + jmeno.toUtf8() + '|' + vstup,
-                          [kresli, m, format](QString *chyba) {
+                          [kresli, m, kodovani](QString *chyba) {
                               kresleni::nastav_meritko(m);
                               const QImage obrazek = kresli();
                               kresleni::nastav_meritko(1);
-                              return zakoduj(obrazek, format, chyba);
+                              return zakoduj(obrazek, kodovani, chyba);
                           }});
         }
     }
@@ -219,12 +227,12 @@ void napovedy(prace_t &w, const QSet<QString> &souvisle)
 
 } // namespace
 
-QString vetsi_nazev(const QString &nazev, int meritko)
+QString vetsi_nazev(const QString &nazev, int meritko, bool bitmapa)
 {
     const qsizetype lomitko = nazev.indexOf(u'/');
     const qsizetype tecka = nazev.lastIndexOf(u'.');
     return nazev.left(lomitko) + QStringLiteral("@%1x").arg(meritko) + nazev.mid(lomitko, tecka - lomitko) +
-           QStringLiteral(".PNG");
+           (bitmapa ? nazev.mid(tecka) : QStringLiteral(".PNG"));
 }
 
 QList<ukol_t> obrazky(const vstupy_t &vstupy)

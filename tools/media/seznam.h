@@ -21,8 +21,9 @@ struct vstupy_t {
 
 QList<sestaveni::ukol_t> obrazky(const vstupy_t &vstupy);
 // The name of a picture in the set drawn `meritko` times larger:
-// "GRAFIKA/SELECT/BCKG.BMP" → "GRAFIKA@2x/SELECT/BCKG.PNG".
-QString vetsi_nazev(const QString &nazev, int meritko);
+// "GRAFIKA/SELECT/R_11_0.BMP" → "GRAFIKA@2x/SELECT/R_11_0.PNG" (the first frame's pictures
+// keep their .BMP).
+QString vetsi_nazev(const QString &nazev, int meritko, bool bitmapa = false);
 QList<sestaveni::ukol_t> zvuky(const vstupy_t &vstupy);
 
 } // namespace seznam
