@@ -43,7 +43,6 @@ private slots:
             << "Prišiel ,ale  neostal .Išiel domov." << "Prišiel, ale neostal. Išiel domov.";
         QTest::newRow("space after opening quote")
             << "Povedal: „ Poď sem,“ a odišiel." << "Povedal: „Poď sem,“ a odišiel.";
-        QTest::newRow("every comma, pushed along") << "a,b,c,d,e" << "a, b, c, d, e";
         QTest::newRow("colon, quotes, exclamation")
             << "Povedal:„Poď sem!“a odišiel." << "Povedal: „Poď sem!“ a odišiel.";
         QTest::newRow("leading, trailing and long runs of spaces") << "   Jeden     dva  tri.   " << "Jeden dva tri.";
@@ -173,7 +172,6 @@ private slots:
         const QString iny = QStringLiteral("Prišiel keď už bolo neskoro.");
         QTest::newRow("no exceptions") << QStringList{} << iny << false;
         QTest::newRow("a lone exception counts") << QStringList{iny + "*21"} << iny << true;
-        QTest::newRow("the second of two") << QStringList{"Niečo iné.*21", iny + "*21"} << iny << true;
         QTest::newRow("another sentence's number") << QStringList{iny + "*22", "Niečo iné.*21"} << iny << false;
         QTest::newRow("typed untidily, matched normalised")
             << QStringList{iny + "*021", "x*1"} << "Prišiel  keď už bolo neskoro ." << true;
