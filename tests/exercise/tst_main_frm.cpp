@@ -373,7 +373,6 @@ private slots:
         main_frm *s = p_->otevri(druh);
         const int n = s->stranka().pocet_prvku();
         mys::klikni(s, p_->prvek(1)->geometry().topLeft() + QPoint(3, 5));
-        QCOMPARE(fokus(s), p_->prvek(1));
         QTest::sendKeyEvent(QTest::Click, fokus(s), Qt::Key_BracketRight, QString(QChar(29)), Qt::ControlModifier);
         for (int krok = 1; krok <= n; ++krok) {
             QTest::keyClick(fokus(s), Qt::Key(klavesa), klavesa == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
