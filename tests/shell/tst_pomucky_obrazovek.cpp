@@ -1,22 +1,17 @@
 // The helpers every screen uses: reading pictures, drawing with a transparent key colour
-// (pixel by pixel), the message boxes' look and the wait.
-#include "common/pismo.h"
+// (pixel by pixel) and the wait.
 #include "nahrady/instalace.h"
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
-#include "shell/okno_zpravy.h"
 #include "shell/preklad.h"
 
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 #include <climits>
 #include <cmath>
 #include <ctime>
-
-Q_DECLARE_METATYPE(ikona_zpravy_t)
 
 namespace
 {
@@ -82,8 +77,6 @@ private slots:
             radek("no key colour: the picture itself") << 0 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
             radek("wholly the key colour: the background")
                 << 100 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
-            radek("mixed") << 35 << QSize(40, 30) << QImage::Format_RGB32 << false << m;
-            radek("smaller area than the images") << 35 << QSize(17, 9) << QImage::Format_RGB32 << false << m;
             radek("picture with an alpha channel") << 35 << QSize(40, 30) << QImage::Format_ARGB32 << false << m;
             radek("back and dest the same (the bubble)") << 50 << QSize(30, 20) << QImage::Format_RGB32 << true << m;
         }
@@ -119,8 +112,6 @@ private slots:
             const auto radek = [m](const char *nazev) -> QTestData & { return QTest::addRow("%s (%d×)", nazev, m); };
             radek("inside, mixed") << QRect(5, 7, 20, 12) << QPoint(3, 2) << 40 << m;
             radek("wholly key colour: dest unchanged") << QRect(4, 4, 30, 20) << QPoint(0, 0) << 100 << m;
-            radek("top rows of the picture at the bottom (slide frame)")
-                << QRect(0, 25, 30, 5) << QPoint(0, 0) << 30 << m;
             radek("over the right and bottom edges") << QRect(50, 35, 30, 20) << QPoint(0, 0) << 30 << m;
             radek("left of and above dest") << QRect(-6, -4, 30, 20) << QPoint(0, 0) << 30 << m;
             radek("beyond the picture") << QRect(10, 10, 30, 20) << QPoint(15, 12) << 30 << m;
@@ -240,41 +231,6 @@ private slots:
         QCOMPARE(precteno.has_value(), !obrazek.isNull());
         if (precteno)
             QCOMPARE(*precteno, obrazek);
-    }
-
-    // A message in the program's look and as large as the stage on the screen: its own drawn
-    // icon (none where the message has none) and buttons with their captions alone, even
-    // where the desktop's theme gave them icons.
-    void okno_zpravy_data()
-    {
-        QTest::addColumn<ikona_zpravy_t>("ikona");
-        QTest::addColumn<double>("meritko"); // the stage's scale on the screen
-        QTest::newRow("none, a 640 x 480 window") << ikona_zpravy_t::zadna << 1.0;
-        QTest::newRow("stop, 1366 x 768") << ikona_zpravy_t::stop << 1.6;
-        QTest::newRow("question, below the stage's size") << ikona_zpravy_t::otaznik << 0.5;
-    }
-    void okno_zpravy()
-    {
-        QFETCH(ikona_zpravy_t, ikona);
-        QFETCH(double, meritko);
-        QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Otázka"), QStringLiteral("Naozaj?"),
-                        QMessageBox::Yes | QMessageBox::No);
-        QPixmap motiv(16, 16);
-        motiv.fill(Qt::green);
-        for (QAbstractButton *b : box.buttons())
-            b->setIcon(QIcon(motiv));
-        uprav_okno_zpravy(box, ikona, meritko);
-        const double velikost = std::max(meritko, 1.0); // never smaller than on the stage
-        QCOMPARE(box.iconPixmap().deviceIndependentSize(),
-                 ikona == ikona_zpravy_t::zadna ? QSizeF(0, 0) : QSizeF(40, 40) * velikost);
-        box.ensurePolished();
-        const QFont pismo = pismo_obrazovky(11);
-        for (QWidget *w : QList<QWidget *>{&box, box.button(QMessageBox::Yes), box.button(QMessageBox::No)}) {
-            w->ensurePolished();
-            QCOMPARE(w->font().family(), pismo.family());
-            QCOMPARE(w->font().pixelSize(), int(std::lround(pismo.pixelSize() * velikost)));
-        }
-        QVERIFY(box.button(QMessageBox::Yes)->icon().isNull() && box.button(QMessageBox::No)->icon().isNull());
     }
 
     // Qt's own buttons speak Slovak where Qt's catalogue is installed, the ones it leaves in
