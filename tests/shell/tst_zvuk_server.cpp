@@ -91,20 +91,11 @@ private slots:
         const auto klik = nacti(zvuky + "CLICK.WAV");
         QVERIFY(klik);
         radek("8-bit stereo click", zapis("STEREO.WAV", osmibitovy(*klik, 2)));
-        // A recording of every third topic, from the shortest to the longest; every second
-        // one as 8-bit with an odd-sized data chunk, as another recording folder may hold them.
-        const auto temata = QDir(zvuky).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        for (int i = 0; i < temata.size(); i += 3) {
-            const auto soubory = QDir(temata[i].filePath()).entryInfoList({"*.WAV"}, QDir::Files, QDir::Size);
-            const QFileInfo f = soubory.value(soubory.size() - 1 - (soubory.size() - 1) * i / (temata.size() - 1));
-            const QString nazev = f.dir().dirName() + "/" + f.fileName();
-            const auto pcm = nacti(f.filePath());
-            QVERIFY2(pcm, qPrintable(nazev));
-            if (i % 2 == 0)
-                radek(nazev, f.filePath());
-            else
-                radek("8-bit odd " + nazev, zapis(QString(nazev).replace('/', '_'), osmibitovy(*pcm, 1)));
-        }
+        // A recording as 8-bit with an odd-sized data chunk, as another recording folder may hold it.
+        const QString tema = QDir(zvuky).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)[0].filePath();
+        const auto pcm = nacti(QDir(tema).entryInfoList({"*.WAV"}, QDir::Files, QDir::Size).last().filePath());
+        QVERIFY(pcm);
+        radek("8-bit odd recording", zapis("ODD.WAV", osmibitovy(*pcm, 1)));
         // Files that lie about their sizes or hold no PCM sound.
         const QByteArray dobry = wav::zapis({1, 8000, 16, QByteArray(16000, '\x40')});
         const auto zly = [&](const char *nazev, QByteArray b) { radek(nazev, zapis(nazev, b)); };
