@@ -56,8 +56,6 @@ class tst_hl_menu : public QObject
     zastupce *nastaveni_ = nullptr;
 
     QRgb pixel(QPoint kde) const { return menu_->grab().toImage().pixel(kde); }
-    // A pixel of grade button g, inside both looks and inside its area.
-    QRgb rocnik_px(int g) const { return pixel(menu::rocnik(g) + QPoint(20, 20)); }
     QPoint tema(int i) const { return menu_->tlacitko_tematu(i)->geometry().center(); }
     void vyber_rocnik(int g)
     {
@@ -183,7 +181,7 @@ private slots:
         QCOMPARE(zvuk_->prehrano(klik), 2);
         mys::najed(menu_, holy_podklad);
         QCOMPARE(ploch(true), 0);
-        QCOMPARE(rocnik_px(3), rocnik_barva(3, true));
+        QCOMPARE(pixel(menu::rocnik(3) + QPoint(20, 20)), rocnik_barva(3, true));
         zvuk_->vymaz_zaznam();
         mys::najed(menu_, tema(1));
         mys::najed(menu_, tema(1) + QPoint(50, 5));
