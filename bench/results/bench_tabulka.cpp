@@ -37,7 +37,7 @@ QByteArray velka_tabulka(spolecny_stav_t *stav)
                         "\r\n";
                 stav->rocnik = r;
                 stav->tema = t;
-                stav->druh_ulohy = klicove_slovo(d);
+                stav->druh_ulohy = d;
                 ++sekci;
             }
     return obsah;
@@ -138,7 +138,7 @@ int main(int argc, char **argv)
     // The same work without the file system: check, find, place.
     zapis(cesta, tabulka);
     const auto radky = nacti_radky_bajtu(cesta);
-    const QString hlavicka = hlavicka_sekce(stav.rocnik, stav.tema, stav.druh_ulohy);
+    const QString hlavicka = hlavicka_sekce(stav.rocnik, stav.tema, *stav.druh_ulohy);
     const auto v_pameti = [&](int i) {
         tabulka_t t{*radky, -1, {}};
         if (!je_tabulka_v_poradku(t.radky_tabulky))

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "common/druhy.h"
+
 #include <QString>
+#include <optional>
 
 // The one process-wide record the screens share; nothing of it is saved.
 // Counts are plain ints: a long exercise must never wrap them.
@@ -10,12 +13,12 @@ struct spolecny_stav_t {
     int puvodni_sirka = 0; // display mode found at start-up
     int puvodni_vyska = 0;
     int puvodni_hloubka = 0;
-    int rocnik = 0;            // grade index 1..5 ("5. ročník" is 1)
-    int tema = 0;              // topic index within the grade
-    int pocet_uloh = 0;        // sentences chosen: 0 (none yet), 5, 10, 15, 20
-    int pocet_vet_cviceni = 0; // sentences the open exercise has (a whole text: all of it)
-    QString druh_ulohy;        // kind keyword, "" when none is chosen
-    int limit_diktovani = 0;   // plays per sentence of a whole text: 1, 2, 3, or 100
+    int rocnik = 0;                   // grade index 1..5 ("5. ročník" is 1)
+    int tema = 0;                     // topic index within the grade
+    int pocet_uloh = 0;               // sentences chosen: 0 (none yet), 5, 10, 15, 20
+    int pocet_vet_cviceni = 0;        // sentences the open exercise has (a whole text: all of it)
+    std::optional<druh_t> druh_ulohy; // none until one is chosen
+    int limit_diktovani = 0;          // plays per sentence of a whole text: 1, 2, 3, or 100
     bool napoveda_na_zaciatku = false;
     QString jmeno_zaka;
     int pocet_spravne = 0;

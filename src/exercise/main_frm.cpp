@@ -24,8 +24,6 @@ namespace
 
 const QString titulek = QStringLiteral("Ortanel - Verbano 2");
 
-druh_t druh_cviceni() { return druh_z_klicoveho_slova(spolecny_stav.druh_ulohy).value_or(druh_t::vyberovka); }
-
 } // namespace
 
 main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
@@ -35,7 +33,7 @@ main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
     spolecny_stav.vsetko_skontrolovane = false;
     spolecny_stav.pocet_spravne = 0;
     spolecny_stav.pocet_spatne = 0;
-    stav_.druh = druh_cviceni();
+    stav_.druh = spolecny_stav.druh_ulohy.value_or(druh_t::vyberovka);
     // Plays per sentence are chosen with the count; an exercise opened without a choice
     // plays without limit rather than not at all.
     stav_.limit_diktovani = spolecny_stav.limit_diktovani >= 1 ? spolecny_stav.limit_diktovani : 100;

@@ -12,15 +12,15 @@ constexpr qint64 nejvetsi_tabulka = 64LL * 1024 * 1024;
 
 } // namespace
 
-QString nazev_druhu(const QString &druh)
+QString nazev_druhu(druh_t druh)
 {
-    if (druh == QLatin1String("DOPLNOVACKA"))
-        return QStringLiteral("Doplňovačka");
-    if (druh == QLatin1String("DIKTAT"))
-        return QStringLiteral("Diktát");
-    if (druh == QLatin1String("OPRAVA"))
-        return QStringLiteral("Oprava");
-    return QStringLiteral("Výberovka");
+    switch (druh) {
+    case druh_t::vyberovka: return QStringLiteral("Výberovka");
+    case druh_t::doplnovacka: return QStringLiteral("Doplňovačka");
+    case druh_t::diktat: return QStringLiteral("Diktát");
+    case druh_t::oprava: return QStringLiteral("Oprava");
+    }
+    return {};
 }
 
 QList<najlepsi_t> nacti_najlepsich(const QString &cesta)
@@ -40,11 +40,9 @@ QList<najlepsi_t> nacti_najlepsich(const QString &cesta)
         najlepsi_t n;
         n.rocnik = shoda.captured(1).toInt() - 1;
         n.tema = shoda.captured(2).toInt();
-        const QString kod = shoda.captured(3);
-        n.druh = kod == QLatin1String("_DJ")   ? QStringLiteral("DOPLNOVACKA")
-                 : kod == QLatin1String("_CV") ? QStringLiteral("DIKTAT")
-                 : kod == QLatin1String("_OC") ? QStringLiteral("OPRAVA")
-                                               : QStringLiteral("VYBEROVKA");
+        for (druh_t d : vsechny_druhy)
+            if (kod_tabulky(d) == shoda.captured(3))
+                n.druh = d;
         // The three numbers are the last fields, so a name is whatever stands before them.
         for (qsizetype j = i + 1; j <= i + 10 && j < radky->size(); ++j) {
             const QStringList pole = radky->at(j).split(QLatin1Char('|'));

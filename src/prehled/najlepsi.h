@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/druhy.h"
+
 #include <QList>
 #include <QString>
 
@@ -7,7 +9,7 @@
 struct najlepsi_t {
     int rocnik = 0; // grade number 5 to 9
     int tema = 0;
-    QString druh; // "VYBEROVKA", "DOPLNOVACKA", "DIKTAT" or "OPRAVA"
+    druh_t druh = druh_t::vyberovka;
     struct radek_t {
         QString jmeno;
         int spravne = 0;
@@ -21,4 +23,4 @@ struct najlepsi_t {
 QList<najlepsi_t> nacti_najlepsich(const QString &cesta);
 
 // "Výberovka", "Doplňovačka", "Diktát", "Oprava".
-QString nazev_druhu(const QString &druh);
+QString nazev_druhu(druh_t druh);

@@ -90,7 +90,7 @@ void frm_tabulka::ukaz_vlastni_vysledek()
 // The tab of grade, topic and kind becomes part of the background.
 void frm_tabulka::nakresli_zahlavi()
 {
-    const auto druh = druh_z_klicoveho_slova(spolecny_stav.druh_ulohy);
+    const auto druh = spolecny_stav.druh_ulohy;
     if (!druh)
         return;
     const QString jmeno = QStringLiteral("GRAFIKA/TABS/L_%1%2_%3.BMP")

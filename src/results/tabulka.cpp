@@ -76,11 +76,9 @@ void rozdel_konce(const QByteArray &obsah, tabulka_t &tabulka)
 
 } // namespace
 
-QString hlavicka_sekce(int rocnik, int tema, const QString &druh_ulohy)
+QString hlavicka_sekce(int rocnik, int tema, druh_t druh)
 {
-    const auto druh = druh_z_klicoveho_slova(druh_ulohy);
-    const QString kod = druh ? kod_tabulky(*druh) : QString();
-    return QStringLiteral("[%1_%2%3]").arg(rocnik + 5).arg(tema).arg(kod);
+    return QStringLiteral("[%1_%2%3]").arg(rocnik + 5).arg(tema).arg(kod_tabulky(druh));
 }
 
 QString sestav_radek(const radek_tabulky_t &radek)
@@ -195,7 +193,7 @@ zobrazeni_tabulky_t vykresli_tabulku(const tabulka_t &tabulka, qsizetype h, bool
 vysledek_tabulky_t nacti_tabulku(const spolecny_stav_t &stav, int znamka)
 {
     const QString cesta = spoj_cestu(stav.adresar_dat, QStringLiteral("TAB.DAT"));
-    const QString hlavicka = hlavicka_sekce(stav.rocnik, stav.tema, stav.druh_ulohy);
+    const QString hlavicka = hlavicka_sekce(stav.rocnik, stav.tema, stav.druh_ulohy.value_or(druh_t::vyberovka));
     const bool hotovo = stav.vsetko_skontrolovane;
 
     // Only a finished exercise writes; a visit in the middle of one reads a file that is

@@ -23,7 +23,7 @@ struct radek_tabulky_t {
 };
 
 // "[" + (grade index + 5) + "_" + topic + kind code + "]", e.g. "[8_3_DJ]" or "[6_3]".
-QString hlavicka_sekce(int rocnik, int tema, const QString &druh_ulohy);
+QString hlavicka_sekce(int rocnik, int tema, druh_t druh);
 
 // The row's text "name|correct|wrong|mark"; a name never breaks it.
 QString sestav_radek(const radek_tabulky_t &radek);

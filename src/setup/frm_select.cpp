@@ -38,7 +38,7 @@ frm_select::frm_select(QWidget *rodic) : obrazovka(rodic)
     priprav_plochy();
     priprav_prvky();
     spolecny_stav.pocet_uloh = 0;
-    spolecny_stav.druh_ulohy.clear();
+    spolecny_stav.druh_ulohy.reset();
     tisk_ = [this] { tisk_ulohy_.tiskni_cmd_Click(); };
 }
 
@@ -167,11 +167,12 @@ void frm_select::zvol_pocet(int n)
 
 void frm_select::zvol_druh(int n)
 {
-    if (const auto predchozi = volby::plocha_druhu(spolecny_stav.druh_ulohy))
-        vykresli_obrazek(tlacitka_druhu_[*predchozi - volby::prvni_plocha_druhu][0],
-                         gn::druh[*predchozi - volby::prvni_plocha_druhu]);
+    if (spolecny_stav.druh_ulohy) {
+        const int predchozi = volby::plocha_druhu(*spolecny_stav.druh_ulohy) - volby::prvni_plocha_druhu;
+        vykresli_obrazek(tlacitka_druhu_[predchozi][0], gn::druh[predchozi]);
+    }
     vykresli_obrazek(tlacitka_druhu_[n - volby::prvni_plocha_druhu][1], gn::druh[n - volby::prvni_plocha_druhu]);
-    spolecny_stav.druh_ulohy = klicove_slovo(volby::druh(n));
+    spolecny_stav.druh_ulohy = volby::druh(n);
     vykresli_obrazek(sipky_druhu_[n - volby::prvni_plocha_druhu], gn::sipka_druhu);
     // Read at every press and not kept: only one of eight is ever on screen.
     vykresli_obrazek(bitmapa(volby::ukazka(volby::druh(n), spolecny_stav.rocnik, spolecny_stav.tema)), gn::ukazka);

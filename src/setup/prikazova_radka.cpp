@@ -6,6 +6,7 @@
 #include "common/stav.h"
 #include "data/losovani.h"
 #include "setup/tisk_beh.h"
+#include "setup/volby.h"
 #include "shell/ini.h"
 #include "shell/platforma.h"
 
@@ -143,17 +144,15 @@ kod_t spust(const QStringList &argumenty, QTextStream &vystup, QTextStream &chyb
                                   "(zoznam tém vypíše %2 --help)")
                        .arg(klic, program));
 
-    const QString druh_text = volby->value(QStringLiteral("druh")).trimmed().toLower();
-    QString druh_ulohy;
-    if (druh_text == QLatin1String("doplnovacka"))
-        druh_ulohy = klicove_slovo(druh_t::doplnovacka);
-    else if (druh_text == QLatin1String("oprava"))
-        druh_ulohy = klicove_slovo(druh_t::oprava);
-    else if (druh_text == QLatin1String("diktat") || druh_text == QLatin1String("vyberovka"))
-        return zle(QStringLiteral("druh „%1“ sa nedá vytlačiť; vytlačiť sa dá doplnovacka alebo oprava")
-                       .arg(volby->value(QStringLiteral("druh"))));
-    else
+    const QString druh_text = volby->value(QStringLiteral("druh"));
+    const std::optional<druh_t> druh_ulohy = druh_z_klicoveho_slova(druh_text.trimmed().toUpper());
+    if (druh_text.trimmed().isEmpty())
         return zle(QStringLiteral("voľba --druh musí byť doplnovacka alebo oprava"));
+    if (!druh_ulohy)
+        return zle(QStringLiteral("neznámy druh „%1“; voľba --druh musí byť doplnovacka alebo oprava").arg(druh_text));
+    if (!::volby::tisknutelny(druh_ulohy))
+        return zle(
+            QStringLiteral("druh „%1“ sa nedá vytlačiť; vytlačiť sa dá doplnovacka alebo oprava").arg(druh_text));
 
     const std::optional<int> pocet = cele_cislo(volby->value(QStringLiteral("pocet")));
     if (!pocet || (*pocet != 5 && *pocet != 10 && *pocet != 15 && *pocet != 20))
@@ -187,7 +186,7 @@ kod_t spust(const QStringList &argumenty, QTextStream &vystup, QTextStream &chyb
         return zle(QStringLiteral("priečinok údajov „%1“ sa nedá čítať (chýba v ňom VERBANO2.DAT)").arg(adresar));
 
     losovani_t losovani;
-    const std::optional<zadani_listu_t> zadani = vylosuj_zadani(losovani, data, rocnik, tema, druh_ulohy, *pocet);
+    const std::optional<zadani_listu_t> zadani = vylosuj_zadani(losovani, data, rocnik, tema, *druh_ulohy, *pocet);
     if (!zadani)
         return zle(QStringLiteral("téma %1 nemá dosť viet na %2 viet").arg(klic.trimmed()).arg(*pocet));
 

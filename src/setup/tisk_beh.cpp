@@ -70,7 +70,7 @@ void navrhni_soubor_pdf(QPrinter &tiskarna, const zadani_listu_t &zadani)
     tiskarna.setOutputFileName(QDir(slozka).filePath(nazev + QStringLiteral(".pdf")));
 }
 
-zadani_listu_t zadani_z_losovani(const losovani_t &losovani, int rocnik, int tema, const QString &druh_ulohy)
+zadani_listu_t zadani_z_losovani(const losovani_t &losovani, int rocnik, int tema, druh_t druh_ulohy)
 {
     zadani_listu_t zadani;
     zadani.rocnik = rocnik;
@@ -198,14 +198,14 @@ bool tiskni_do_pdf(const zadani_listu_t &zadani, const QString &cesta, int kopii
 }
 
 std::optional<zadani_listu_t> vylosuj_zadani(losovani_t &losovani, const QString &soubor_dat, int rocnik, int tema,
-                                             const QString &druh_ulohy, int pocet_uloh)
+                                             druh_t druh_ulohy, int pocet_uloh)
 {
     if (vylosuj_pro_tisk(losovani, soubor_dat, rocnik, tema, pocet_uloh) != vysledek_losovani_t::ok)
         return std::nullopt;
     return zadani_z_losovani(losovani, rocnik, tema, druh_ulohy);
 }
 
-bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, const QString &druh_ulohy, int pocet_uloh,
+bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, druh_t druh_ulohy, int pocet_uloh,
                        const QString &cesta_pdf, int kopii_pro_zaky)
 {
     losovani_t losovani;
@@ -222,7 +222,7 @@ vysledek_tisku_t tisk_ulohy_t::tiskni_cmd_Click()
     presypaci_hodiny_t hodiny;
     const std::optional<zadani_listu_t> zadani =
         vylosuj_zadani(losovani_, soubor_dat(QStringLiteral("VERBANO2.DAT")), spolecny_stav.rocnik, spolecny_stav.tema,
-                       spolecny_stav.druh_ulohy, spolecny_stav.pocet_uloh);
+                       spolecny_stav.druh_ulohy.value_or(druh_t::oprava), spolecny_stav.pocet_uloh);
     if (!zadani) {
         // Printing the sentences of an earlier drawing, or none, would hand out wrong sheets.
         const bez_presypacich_hodin_t sipka;

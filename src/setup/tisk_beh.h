@@ -49,12 +49,12 @@ bool tiskni_do_pdf(const zadani_listu_t &zadani, const QString &cesta, int kopii
 // The sentences of a topic drawn as the set-up screen draws them for printing; a whole
 // text gives its own count. Empty when the topic has too few sentences.
 std::optional<zadani_listu_t> vylosuj_zadani(losovani_t &losovani, const QString &soubor_dat, int rocnik, int tema,
-                                             const QString &druh_ulohy, int pocet_uloh);
+                                             druh_t druh_ulohy, int pocet_uloh);
 
 // A sample worksheet from an installation's exercise data file: draws the topic's sentences
 // as the set-up screen does and prints them into a PDF file. False when the topic has too
 // few sentences or the file cannot be written.
-bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, const QString &druh_ulohy, int pocet_uloh,
+bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, druh_t druh_ulohy, int pocet_uloh,
                        const QString &cesta_pdf, int kopii_pro_zaky = 1);
 
 // The set-up screen's print button. It keeps its own drawing of the sentences, which

@@ -80,7 +80,7 @@ pracovni_list_t::pracovni_list_t(tiskarna_t &tiskarna, zadani_listu_t zadani, na
 {
 }
 
-bool pracovni_list_t::je_doplnovacka() const { return zadani_.druh_ulohy == klicove_slovo(druh_t::doplnovacka); }
+bool pracovni_list_t::je_doplnovacka() const { return zadani_.druh_ulohy == druh_t::doplnovacka; }
 
 double pracovni_list_t::TwMilX(double milimetry) const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/druhy.h"
+
 #include <QDate>
 #include <QPageRanges>
 #include <QString>
@@ -11,10 +13,10 @@ struct polozka_t;
 
 // What one print run puts on paper.
 struct zadani_listu_t {
-    int rocnik = 0;     // grade index 1..5
-    int tema = 0;       // topic index within the grade
-    QString druh_ulohy; // "DOPLNOVACKA" gives a fill-in sheet, any other kind a correction sheet
-    QStringList vety;   // the sentence lines, in the order they are printed
+    int rocnik = 0;                     // grade index 1..5
+    int tema = 0;                       // topic index within the grade
+    druh_t druh_ulohy = druh_t::oprava; // a fill-in exercise gives a fill-in sheet, any other a correction sheet
+    QStringList vety;                   // the sentence lines, in the order they are printed
 };
 
 namespace texty_listu

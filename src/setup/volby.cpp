@@ -1,5 +1,6 @@
 #include "setup/volby.h"
 
+#include <algorithm>
 #include <array>
 
 namespace volby
@@ -53,12 +54,9 @@ QString sipka_poctu(int n)
 
 druh_t druh(int n) { return druhy.at(n - prvni_plocha_druhu); }
 
-std::optional<int> plocha_druhu(const QString &druh_ulohy)
+int plocha_druhu(druh_t druh)
 {
-    for (int i = 0; i < int(druhy.size()); ++i)
-        if (klicove_slovo(druhy[i]) == druh_ulohy)
-            return prvni_plocha_druhu + i;
-    return std::nullopt;
+    return prvni_plocha_druhu + int(std::find(druhy.begin(), druhy.end(), druh) - druhy.begin());
 }
 
 QString tlacitko_druhu(int n, bool zvoleno)
@@ -93,15 +91,12 @@ QString napoveda(bool zapnuto)
     return slozka + (zapnuto ? QStringLiteral("NAP_1.BMP") : QStringLiteral("NAP_0.BMP"));
 }
 
-bool tisknutelny(const QString &druh_ulohy)
-{
-    return druh_ulohy == klicove_slovo(druh_t::doplnovacka) || druh_ulohy == klicove_slovo(druh_t::oprava);
-}
+bool tisknutelny(std::optional<druh_t> druh) { return druh == druh_t::doplnovacka || druh == druh_t::oprava; }
 
 QList<posun_t> posuny_po_stisku(stav_t stav)
 {
     QList<posun_t> posuny;
-    if (stav.pocet_uloh != 0 && !stav.druh_ulohy.isEmpty() && !stav.jmeno.isEmpty() && !stav.vysunuto_pokracuj) {
+    if (stav.pocet_uloh != 0 && stav.druh_ulohy && !stav.jmeno.isEmpty() && !stav.vysunuto_pokracuj) {
         posuny.append(posun_t::vytahni_pokracuj);
         stav.vysunuto_pokracuj = true;
     }
@@ -113,9 +108,7 @@ QList<posun_t> posuny_po_stisku(stav_t stav)
         posuny.append(posun_t::vytahni_tiskni);
         stav.vysunuto_tiskni = true;
     }
-    const bool netiskne =
-        stav.druh_ulohy == klicove_slovo(druh_t::diktat) || stav.druh_ulohy == klicove_slovo(druh_t::vyberovka);
-    if (netiskne && stav.vysunuto_tiskni) {
+    if (stav.druh_ulohy && !tisknutelny(stav.druh_ulohy) && stav.vysunuto_tiskni) {
         posuny.append(posun_t::zatahni_tiskni);
         stav.vysunuto_tiskni = false;
     }
@@ -124,7 +117,7 @@ QList<posun_t> posuny_po_stisku(stav_t stav)
 
 std::optional<posun_t> posun_po_zmene_jmena(const stav_t &stav)
 {
-    if (stav.pocet_uloh == 0 || stav.druh_ulohy.isEmpty())
+    if (stav.pocet_uloh == 0 || !stav.druh_ulohy)
         return std::nullopt;
     const bool jmeno_dano = !stav.jmeno.trimmed().isEmpty();
     if (jmeno_dano && !stav.vysunuto_pokracuj)

@@ -38,8 +38,8 @@ QString sipka_poctu(int n);
 // ---- kinds ----
 // The kind of area 6..9: DIKTAT, OPRAVA, DOPLNOVACKA, VYBEROVKA.
 druh_t druh(int n);
-// The kind area of a keyword; nullopt for "" and anything unknown.
-std::optional<int> plocha_druhu(const QString &druh_ulohy);
+// The kind area of a kind.
+int plocha_druhu(druh_t druh);
 // "GRAFIKA/SETUP/TU_CV_1.BMP" … for areas 6..9 in either look.
 QString tlacitko_druhu(int n, bool zvoleno);
 // "GRAFIKA/SETUP/SIPKA_T1.BMP" … "SIPKA_T4.BMP" for areas 6..9.
@@ -63,14 +63,14 @@ struct stav_t {
     int rocnik = 0;
     int tema = 0;
     int pocet_uloh = 0;
-    QString druh_ulohy;
-    QString jmeno; // the name box's text as it stands
+    std::optional<druh_t> druh_ulohy; // none until one is chosen
+    QString jmeno;                    // the name box's text as it stands
     bool vysunuto_pokracuj = false;
     bool vysunuto_tiskni = false;
 };
 
 // Whether the kind prints as a worksheet.
-bool tisknutelny(const QString &druh_ulohy);
+bool tisknutelny(std::optional<druh_t> druh);
 
 // The slides after a press on a hit area, by four rules taken in order, each seeing the
 // buttons where the slides before it left them:

@@ -114,7 +114,7 @@ struct prostredi {
     {
         spolecny_stav.rocnik = 1;
         spolecny_stav.tema = tema;
-        spolecny_stav.druh_ulohy = druh;
+        spolecny_stav.druh_ulohy = druh_z_klicoveho_slova(druh);
         spolecny_stav.pocet_uloh = pocet;
         spolecny_stav.limit_diktovani = limit;
         spolecny_stav.napoveda_na_zaciatku = napoveda;

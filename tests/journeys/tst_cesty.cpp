@@ -188,7 +188,7 @@ class tst_cesty : public QObject
     void nastav(int pocet, druh_t druh, const QString &jmeno)
     {
         frm_select *s = obrazovka<frm_select>();
-        for (const int plocha : {*volby::plocha_poctu(pocet), *volby::plocha_druhu(klicove_slovo(druh))}) {
+        for (const int plocha : {*volby::plocha_poctu(pocet), volby::plocha_druhu(druh)}) {
             klikni(gn::plochy[plocha].center());
             QVERIFY(dockej([&] { return !s->zaneprazdnena(); }));
         }

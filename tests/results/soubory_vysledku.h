@@ -43,7 +43,7 @@ inline spolecny_stav_t doplnovacka(const QString &data, const QString &jmeno, in
     s.adresar_dat = data;
     s.rocnik = 3;
     s.tema = 3;
-    s.druh_ulohy = QStringLiteral("DOPLNOVACKA");
+    s.druh_ulohy = druh_t::doplnovacka;
     s.pocet_uloh = 10;
     s.jmeno_zaka = jmeno;
     s.pocet_spravne = spravne;

@@ -25,7 +25,7 @@ QList<spolecny_stav_t> navstevy_procesu(const QString &data, int p)
     for (int i = (p - 1) * doplnovacek_na_proces + 1; i <= p * doplnovacek_na_proces; ++i)
         navstevy.append(doplnovacka(data, QStringLiteral("Žiak %1").arg(i), i, 30 - i));
     spolecny_stav_t diktat = doplnovacka(data, QStringLiteral("Diktát %1").arg(p), p, 10 - p);
-    diktat.druh_ulohy = QStringLiteral("DIKTAT");
+    diktat.druh_ulohy = druh_t::diktat;
     navstevy << diktat << doplnovacka(data, QStringLiteral("Rozpracované %1").arg(p), 1, 0, false);
     return navstevy;
 }

@@ -81,11 +81,11 @@ private:
 };
 
 constexpr double mm_x = 11906.0 / 210.0;
-const QString doplnovacka = QStringLiteral("DOPLNOVACKA"), oprava = QStringLiteral("OPRAVA");
+constexpr druh_t doplnovacka = druh_t::doplnovacka, oprava = druh_t::oprava;
 const QString titul = katalog_temat::nazev_pracovni_list(3, 3);
 
 // The run of a 7th-grade worksheet on the printer, on 5 March 2024.
-void vytiskni(zaznamova_tiskarna &t, const QString &druh, const QStringList &vety, int kopii_pro_zaky,
+void vytiskni(zaznamova_tiskarna &t, druh_t druh, const QStringList &vety, int kopii_pro_zaky,
               std::uint64_t seminko = 1)
 {
     nahoda_t generator;
@@ -159,7 +159,7 @@ private slots:
 
     void zalomeni_data()
     {
-        QTest::addColumn<QString>("druh");
+        QTest::addColumn<druh_t>("druh");
         QTest::addColumn<int>("pismen");
         QTest::addColumn<QString>("polozka");
         QTest::addColumn<bool>("zalomi");
@@ -179,7 +179,7 @@ private slots:
     // two line ends and starts at 7 mm.
     void zalomeni()
     {
-        QFETCH(QString, druh);
+        QFETCH(druh_t, druh);
         QFETCH(int, pismen);
         QFETCH(QString, polozka);
         QFETCH(bool, zalomi);

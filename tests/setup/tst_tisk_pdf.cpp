@@ -176,7 +176,7 @@ private slots:
                 const QStringList radky = vety(cislo_ulohy(r, t));
                 QVERIFY(!radky.isEmpty());
                 const QString pdf = dir.filePath(cislo_ulohy(r, t) + ".pdf");
-                QVERIFY(tiskni_do_pdf({r, t, "OPRAVA", radky}, pdf, 1, nahoda()));
+                QVERIFY(tiskni_do_pdf({r, t, druh_t::oprava, radky}, pdf, 1, nahoda()));
                 const QStringList strany = strany_pdf(pdf);
                 const qsizetype zaka = strany.indexOf(QRegularExpression(".*Meno: \\.+.*"));
                 const QString vzor = strany.mid(0, zaka).join(' '), zak = strany.mid(zaka).join(' ');
@@ -206,7 +206,7 @@ private slots:
         const QString pdf = dir.filePath("list.pdf");
         for (int r = 1; r <= katalog_temat::pocet_rocniku; ++r)
             for (int t = 1; t <= katalog_temat::pocet_temat(r); ++t)
-                for (const QString druh : {"OPRAVA", "DOPLNOVACKA"}) {
+                for (const druh_t druh : {druh_t::oprava, druh_t::doplnovacka}) {
                     QPrinter tiskarna;
                     tiskarna.setOutputFormat(QPrinter::PdfFormat);
                     tiskarna.setOutputFileName(pdf);
@@ -221,7 +221,7 @@ private slots:
                     for (const auto &strana : slova_pdf(pdf))
                         for (const auto &[text, box] : strana)
                             QVERIFY2(box.left() >= okraj - 0.5 && box.right() <= sirka - okraj + 0.5,
-                                     qPrintable(cislo_ulohy(r, t) + " " + druh + ": " + text));
+                                     qPrintable(cislo_ulohy(r, t) + " " + klicove_slovo(druh) + ": " + text));
                 }
     }
 
@@ -253,7 +253,7 @@ private slots:
         QTimer::singleShot(0, this, vypln);
         ukaz_presypaci_hodiny();
         qt_tiskovy_dialog_t dialog;
-        QCOMPARE(tiskni_ulohy({3, 3, "OPRAVA", vety("7_3")}, dialog, nahoda()), vysledek_tisku_t::vytisteno);
+        QCOMPARE(tiskni_ulohy({3, 3, druh_t::oprava, vety("7_3")}, dialog, nahoda()), vysledek_tisku_t::vytisteno);
         QVERIFY(jsou_presypaci_hodiny());
         obnov_ukazatel();
         QVERIFY2(chyby.isEmpty(), qPrintable(chyby.join('\n')));
@@ -304,7 +304,7 @@ private slots:
         spolecny_stav.rocnik = 1;
         spolecny_stav.tema = hlavicka.endsWith("abc") ? 7 : 1; // [5_2]: no section of topic 1
         spolecny_stav.pocet_uloh = 15;
-        spolecny_stav.druh_ulohy = "DOPLNOVACKA";
+        spolecny_stav.druh_ulohy = druh_t::doplnovacka;
         pdf_dialog dialog;
         dialog.soubor = soubor.isEmpty() ? soubor : dir.filePath(soubor);
         dialog.zrusit = zrusit;
@@ -341,6 +341,8 @@ private slots:
         QTest::newRow("the program, without a display") << dobre + "--kopie 2 --vystup=%1/listy.pdf" << true << "";
         QTest::newRow("unknown topic") << "--pracovny-list 7_9 --druh oprava --pocet 10 --vystup %1/l.pdf" << true
                                        << "neznáma téma „7_9“";
+        QTest::newRow("unknown kind") << "--pracovny-list 7_3 --druh xyz --pocet 10 --vystup %1/l.pdf" << false
+                                      << "neznámy druh „xyz“";
         QTest::newRow("kind that does not print")
             << "--pracovny-list 7_3 --druh diktat --pocet 10 --vystup %1/l.pdf" << false << "druh „diktat“ sa nedá";
         QTest::newRow("count of 0") << "--pracovny-list 7_3 --druh oprava --pocet 0 --vystup %1/l.pdf" << false
@@ -408,7 +410,7 @@ private slots:
         pdf_dialog dialog;
         dialog.fronta = fronta_;
         dialog.kopii = 2;
-        QCOMPARE(tiskni_ulohy({3, 3, "OPRAVA", radky}, dialog, nahoda()), vysledek_tisku_t::vytisteno);
+        QCOMPARE(tiskni_ulohy({3, 3, druh_t::oprava, radky}, dialog, nahoda()), vysledek_tisku_t::vytisteno);
         QVERIFY(platforma.zpravy.isEmpty());
         const auto hotovo = [&](qsizetype uloh) {
             return QTest::qWaitFor(

@@ -37,7 +37,7 @@ void dobehni(prohlidka &p)
     }
 }
 
-void otevri(prohlidka &p, int rocnik, int tema, const QString &druh, int pocet, int limit = 2)
+void otevri(prohlidka &p, int rocnik, int tema, druh_t druh, int pocet, int limit = 2)
 {
     spolecny_stav.rocnik = rocnik;
     spolecny_stav.tema = tema;
@@ -113,7 +113,7 @@ const cast_prohlidky cast(
                        p.klikni(gn::pokracuj + QPoint(20, 10));
                        p.pockej(100);
                        if (!cviceni(p))
-                           otevri(p, 3, 3, QStringLiteral("DOPLNOVACKA"), 10);
+                           otevri(p, 3, 3, druh_t::doplnovacka, 10);
                        p.najed(QPoint(320, 476));
                    });
         if (!cviceni(p))
@@ -147,7 +147,7 @@ const cast_prohlidky cast(
         });
 
         p.zastavka(QStringLiteral("cviceni_vyberovka"), QStringLiteral("Choice exercise before answering."),
-                   [&] { otevri(p, 2, 2, QStringLiteral("VYBEROVKA"), 10); });
+                   [&] { otevri(p, 2, 2, druh_t::vyberovka, 10); });
         p.zastavka(QStringLiteral("cviceni_vyberovka_zoznam"),
                    QStringLiteral("A choice list open, the entry under the pointer highlighted."), [&] {
                        main_frm *s = cviceni(p);
@@ -164,7 +164,7 @@ const cast_prohlidky cast(
 
         p.zastavka(QStringLiteral("cviceni_diktat"),
                    QStringLiteral("Dictation with every sentence typed, the last one wrong."), [&] {
-                       otevri(p, 4, 1, QStringLiteral("DIKTAT"), 5);
+                       otevri(p, 4, 1, druh_t::diktat, 5);
                        odpovez(p);
                    });
         p.zastavka(QStringLiteral("cviceni_diktat_skontrolovany"), QStringLiteral("Dictation checked."),
@@ -172,7 +172,7 @@ const cast_prohlidky cast(
 
         p.zastavka(QStringLiteral("cviceni_oprava"),
                    QStringLiteral("Correction exercise: the sentences with their planted errors."),
-                   [&] { otevri(p, 5, 2, QStringLiteral("OPRAVA"), 5); });
+                   [&] { otevri(p, 5, 2, druh_t::oprava, 5); });
         p.zastavka(QStringLiteral("cviceni_oprava_skontrolovana"),
                    QStringLiteral("Correction answered (the last one wrong) and checked."), [&] {
                        odpovez(p);
@@ -183,7 +183,7 @@ const cast_prohlidky cast(
                    QStringLiteral(
                        "Whole-text dictation with two plays a sentence: the counters after one play and after two."),
                    [&] {
-                       otevri(p, 1, 9, QStringLiteral("DIKTAT"), 10, 2);
+                       otevri(p, 1, 9, druh_t::diktat, 10, 2);
                        main_frm *s = cviceni(p);
                        p.klikni(s->prehravac().repro(1)->geometry().center());
                        p.klikni(s->prehravac().repro(2)->geometry().center());

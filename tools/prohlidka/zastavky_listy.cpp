@@ -17,16 +17,16 @@ namespace
 {
 
 struct list_t {
-    QString druh;
+    druh_t druh;
     int rocnik, tema;
     QString nazev;   // of the PDF file and the photographs
     QString popisek; // what the sheet is
 };
 
 const list_t listy[] = {
-    {QStringLiteral("DOPLNOVACKA"), 1, 1, QStringLiteral("list_doplnovacka"),
+    {druh_t::doplnovacka, 1, 1, QStringLiteral("list_doplnovacka"),
      QStringLiteral("Fill-in worksheet, “5. ročník”, “Spodobovanie spoluhlások”, 10 sentences")},
-    {QStringLiteral("OPRAVA"), 5, 2, QStringLiteral("list_oprava"),
+    {druh_t::oprava, 5, 2, QStringLiteral("list_oprava"),
      QStringLiteral("Correction worksheet, “9. ročník”, “Prevzaté slová”, 10 sentences")},
 };
 

@@ -34,17 +34,17 @@ const QStringList vysledky_triedy = {
 void priprav_cviceni()
 {
     spolecny_stav_t &s = spolecny_stav;
-    if (s.rocnik < 1 || s.tema < 1 || s.druh_ulohy.isEmpty()) {
+    if (s.rocnik < 1 || s.tema < 1 || !s.druh_ulohy) {
         s.rocnik = 3;
         s.tema = 3;
-        s.druh_ulohy = QStringLiteral("DOPLNOVACKA");
+        s.druh_ulohy = druh_t::doplnovacka;
         s.pocet_uloh = 10;
     }
     s.jmeno_zaka = QStringLiteral("Zuzana Šťastná");
     QFile f(spoj_cestu(s.adresar_dat, QStringLiteral("TAB.DAT")));
     if (!f.open(QIODevice::WriteOnly))
         return;
-    for (const QString &r : QStringList{hlavicka_sekce(s.rocnik, s.tema, s.druh_ulohy)} + vysledky_triedy)
+    for (const QString &r : QStringList{hlavicka_sekce(s.rocnik, s.tema, *s.druh_ulohy)} + vysledky_triedy)
         f.write(do_cp1250(r) + "\r\n");
 }
 
