@@ -30,7 +30,7 @@ QByteArray velka_tabulka(spolecny_stav_t *stav)
             for (druh_t d : vsechny_druhy) {
                 if (sekci == pocet_sekci)
                     break;
-                obsah += do_cp1250(hlavicka_sekce(r, t, klicove_slovo(d))) + "\r\n";
+                obsah += do_cp1250(hlavicka_sekce(r, t, d)) + "\r\n";
                 for (int k = 0; k < radku_sekce; ++k)
                     obsah +=
                         do_cp1250(QStringLiteral("Žiak Šťastný %1|%2|%3|%4").arg(k).arg(30 - k).arg(k).arg(1 + k / 3)) +
