@@ -51,10 +51,10 @@ int main(int argc, char *argv[])
     nacti_preklad_qt();
 
     hostitel okno;
-    okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); });
-    okno.zaregistruj(obrazovka_id::frm_select, [](QWidget *platno) { return new frm_select(platno); });
-    okno.zaregistruj(obrazovka_id::main_frm, [](QWidget *platno) { return new main_frm(platno); });
-    okno.zaregistruj(obrazovka_id::frm_tabulka, [](QWidget *platno) { return new frm_tabulka(platno); });
+    okno.zaregistruj<hl_menu>(obrazovka_id::hl_menu);
+    okno.zaregistruj<frm_select>(obrazovka_id::frm_select);
+    okno.zaregistruj<main_frm>(obrazovka_id::main_frm);
+    okno.zaregistruj<frm_tabulka>(obrazovka_id::frm_tabulka);
 
     spust_program(okno);
     return QApplication::exec();

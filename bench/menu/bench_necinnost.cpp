@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
     platforma.ini = instalace.ini();
 
     hostitel okno;
-    okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
+    okno.zaregistruj<hl_menu>(obrazovka_id::hl_menu);
     hl_menu *menu = spust_program(okno);
     // The activation runs inside the first round of events and waits under the title;
     // the first frame is painted during the wait.

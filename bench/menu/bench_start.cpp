@@ -79,7 +79,7 @@ int tento_program(int argc, char *argv[])
     mereni_platforma platforma(lock_na_disku_v_pameti());
     nastav_platformu(&platforma);
     hostitel okno;
-    okno.zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
+    okno.zaregistruj<hl_menu>(obrazovka_id::hl_menu);
     hlidac_snimku hlidac;
     okno.viewport()->installEventFilter(&hlidac);
     spust_program(okno);

@@ -2,8 +2,6 @@
 
 #include "common/soubory.h"
 
-spolecny_stav_t spolecny_stav;
+QString spolecny_stav_t::soubor_media(const QString &relativni) const { return spoj_cestu(adresar_media, relativni); }
 
-QString soubor_media(const QString &relativni) { return spoj_cestu(spolecny_stav.adresar_media, relativni); }
-
-QString soubor_dat(const QString &relativni) { return spoj_cestu(spolecny_stav.adresar_dat, relativni); }
+QString spolecny_stav_t::soubor_dat(const QString &relativni) const { return spoj_cestu(adresar_dat, relativni); }

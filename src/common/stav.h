@@ -5,8 +5,10 @@
 #include <QString>
 #include <optional>
 
-// The one process-wide record the screens share; nothing of it is saved.
-// Counts are plain ints: a long exercise must never wrap them.
+// The session: what the screens hand on to each other while the program runs; nothing of it
+// is saved. The host owns the one of the program and hands it to every screen it creates;
+// tests and the tour make their own. Counts are plain ints: a long exercise must never wrap
+// them.
 struct spolecny_stav_t {
     QString adresar_media; // INI key "CD": bitmaps (GRAFIKA) and sounds (ZVUK)
     QString adresar_dat;   // INI key "HD": data files, score table and results log
@@ -24,11 +26,9 @@ struct spolecny_stav_t {
     int pocet_spravne = 0;
     int pocet_spatne = 0;
     bool vsetko_skontrolovane = false;
+
+    // Media and data file names: the folder plus a relative name such as
+    // "GRAFIKA/SELECT/BCKG.BMP".
+    QString soubor_media(const QString &relativni) const;
+    QString soubor_dat(const QString &relativni) const;
 };
-
-extern spolecny_stav_t spolecny_stav;
-
-// Media and data file names: the folder plus a relative name such as
-// "GRAFIKA/SELECT/BCKG.BMP".
-QString soubor_media(const QString &relativni);
-QString soubor_dat(const QString &relativni);

@@ -26,19 +26,19 @@ const QString titulek = QStringLiteral("Ortanel - Verbano 2");
 
 } // namespace
 
-main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
+main_frm::main_frm(spolecny_stav_t &sezeni, QWidget *rodic) : obrazovka(sezeni, rodic)
 {
     kresli_stranku_ = false;
     stav_.losovani.zachovat_vybrane = false;
-    spolecny_stav.vsetko_skontrolovane = false;
-    spolecny_stav.pocet_spravne = 0;
-    spolecny_stav.pocet_spatne = 0;
-    stav_.druh = spolecny_stav.druh_ulohy.value_or(druh_t::vyberovka);
+    sezeni.vsetko_skontrolovane = false;
+    sezeni.pocet_spravne = 0;
+    sezeni.pocet_spatne = 0;
+    stav_.druh = sezeni.druh_ulohy.value_or(druh_t::vyberovka);
     // Plays per sentence are chosen with the count; an exercise opened without a choice
     // plays without limit rather than not at all.
-    stav_.limit_diktovani = spolecny_stav.limit_diktovani >= 1 ? spolecny_stav.limit_diktovani : 100;
-    cislo_ulohy_ = ::cislo_ulohy(spolecny_stav.rocnik, spolecny_stav.tema);
-    napoveda_ = obrazky_cviceni::napoveda(spolecny_stav.rocnik, spolecny_stav.tema, stav_.druh);
+    stav_.limit_diktovani = sezeni.limit_diktovani >= 1 ? sezeni.limit_diktovani : 100;
+    cislo_ulohy_ = ::cislo_ulohy(sezeni.rocnik, sezeni.tema);
+    napoveda_ = obrazky_cviceni::napoveda(sezeni.rocnik, sezeni.tema, stav_.druh);
     setCursor(ukazatel_stranky());
 
     nacti_obrazky();
@@ -46,8 +46,7 @@ main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
     {
         QPainter p(&buffer_stranky_);
         p.setCompositionMode(QPainter::CompositionMode_Source);
-        p.drawImage(0, 0,
-                    obrazky_.value(obrazky_cviceni::zalozka(spolecny_stav.rocnik, spolecny_stav.tema, stav_.druh)));
+        p.drawImage(0, 0, obrazky_.value(obrazky_cviceni::zalozka(sezeni.rocnik, sezeni.tema, stav_.druh)));
     }
     stav_.dalsi_prvek = 1;
     stav_.poloha_x = g::prvni_veta.x();
@@ -57,17 +56,17 @@ main_frm::main_frm(QWidget *rodic) : obrazovka(rodic)
 
     stav_.poloha_x = g::prvni_veta.x();
     stav_.poloha_y = g::prvni_veta.y();
-    stav_.losovani.pocet_uloh = spolecny_stav.pocet_uloh;
+    stav_.losovani.pocet_uloh = sezeni.pocet_uloh;
     stav_.losovani.pocet_zobrazenych = 0;
-    vyjimky_ = nacti_vyjimky(soubor_dat(QStringLiteral("VYJIMKY.DAT")), cislo_ulohy_);
+    vyjimky_ = nacti_vyjimky(sezeni.soubor_dat(QStringLiteral("VYJIMKY.DAT")), cislo_ulohy_);
 
     if (!nacti_doplnovacku()) {
         // Nothing to check and nothing to draw anew: only the way out stays.
         plocha(0)->setEnabled(false);
         plocha(1)->setEnabled(false);
     }
-    spolecny_stav.pocet_vet_cviceni = stav_.losovani.pocet_uloh;
-    if (spolecny_stav.napoveda_na_zaciatku && !zdroj_->isVisible())
+    sezeni.pocet_vet_cviceni = stav_.losovani.pocet_uloh;
+    if (sezeni.napoveda_na_zaciatku && !zdroj_->isVisible())
         ukaz_napovedu();
     else
         kresli_stranku_ = true;
@@ -77,7 +76,7 @@ main_frm::~main_frm() = default;
 
 void main_frm::nacti_obrazky()
 {
-    for (const QString &nazev : obrazky_cviceni::vsechny(spolecny_stav.rocnik, spolecny_stav.tema, stav_.druh))
+    for (const QString &nazev : obrazky_cviceni::vsechny(sezeni().rocnik, sezeni().tema, stav_.druh))
         obrazky_.insert(nazev, bitmapa(nazev));
 }
 
@@ -120,7 +119,9 @@ void main_frm::priprav_prvky()
 {
     vstupy_ = new vstupy_cviceni(this, stav_.druh, stranka_);
     connect(vstupy_, &vstupy_cviceni::pohyb, this, &main_frm::smaz_aktivni);
-    const auto nahravka = [this](int cislo_vety) { return soubor_media(soubor_diktatu(cislo_ulohy_, cislo_vety)); };
+    const auto nahravka = [this](int cislo_vety) {
+        return sezeni().soubor_media(soubor_diktatu(cislo_ulohy_, cislo_vety));
+    };
     prehravac_ = new prehravac_vet(*this, stranka_, nahravka, stav_.limit_diktovani, obrazky_);
     connect(vstupy_, &vstupy_cviceni::prehraj, prehravac_, &prehravac_vet::prehraj);
     connect(prehravac_, &prehravac_vet::prehrano, vstupy_, &vstupy_cviceni::fokus_k_vete);
@@ -140,8 +141,8 @@ void main_frm::priprav_prvky()
 
 bool main_frm::nacti_doplnovacku()
 {
-    const vysledek_losovani_t vysledek =
-        ::nacti_doplnovacku(stav_.losovani, soubor_dat(QStringLiteral("VERBANO2.DAT")), cislo_ulohy_, nahoda());
+    const vysledek_losovani_t vysledek = ::nacti_doplnovacku(
+        stav_.losovani, sezeni().soubor_dat(QStringLiteral("VERBANO2.DAT")), cislo_ulohy_, nahoda());
     if (vysledek == vysledek_losovani_t::malo_radku) {
         platforma().zprava(hlaska_malo_radku, titulek, platforma_t::ikona_t::zadna);
         return false;

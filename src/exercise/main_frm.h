@@ -21,7 +21,7 @@ class QTimer;
 // the set-up screen chose, draws the sentences and lays out the first page; the pupil
 // answers by choosing, typing or correcting, plays each sentence, checks the page, opens
 // the correct text of a wrong sentence in a bubble, pages on, and after the last page
-// the screen hands over to the results screen through the shared state (answer counts,
+// the screen hands over to the results screen through the session (answer counts,
 // finished flag).
 //
 // The top bar's hit areas 0..3: check, new sentences for this page, score table (the
@@ -34,7 +34,7 @@ class main_frm : public obrazovka
 {
     Q_OBJECT
 public:
-    explicit main_frm(QWidget *rodic = nullptr);
+    explicit main_frm(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
     ~main_frm() override;
 
     // Paints the page buffer when a page waits in it, then repaints the input elements.

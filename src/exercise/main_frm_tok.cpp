@@ -87,7 +87,7 @@ void main_frm::zkontroluj()
         vstupy_->zavri_seznamy();
     vstupy_->zamkni();
 
-    const vysledek_kontroly_t v = zkontroluj_priklady(stranka_, vstupy_->odpovedi(), vyjimky_, stav_, spolecny_stav);
+    const vysledek_kontroly_t v = zkontroluj_priklady(stranka_, vstupy_->odpovedi(), vyjimky_, stav_, sezeni());
     vstupy_->zacervenej(v.cerveny);
     for (int k = 1; k <= int(v.spravne.size()); ++k) {
         obrazkova_plocha *znacka = check_mark(k);
@@ -177,7 +177,7 @@ void main_frm::pokracuj_cmd_Click()
     if (zaneprazdnena())
         return;
     zvuk_kliku();
-    if (spolecny_stav.vsetko_skontrolovane) {
+    if (sezeni().vsetko_skontrolovane) {
         casovac_animace_->stop();
         // Keeping the result may wait a moment for another pupil's lock.
         ukaz_presypaci_hodiny();

@@ -14,7 +14,7 @@
 
 namespace menu = geometrie::menu;
 
-hl_menu::hl_menu(QWidget *rodic) : obrazovka(rodic), zvuk_zdroj_(new drzak_zvuku(this))
+hl_menu::hl_menu(spolecny_stav_t &sezeni, QWidget *rodic) : obrazovka(sezeni, rodic), zvuk_zdroj_(new drzak_zvuku(this))
 {
     for (int n = 0; n < pocet_tlacitek_hover; ++n) {
         aktivni_plocha *p = pridej_plochu(menu::plochy[n]);
@@ -55,11 +55,11 @@ bool hl_menu::nacti_tlacitka()
         const QString jmeno = i < pocet_rocniku ? QStringLiteral("GRAFIKA/SELECT/L_%1_1.BMP").arg(i + 1)
                                                 : QStringLiteral("GRAFIKA/SELECT/MKONEH.BMP");
         // Checked now, decoded when first drawn, as the topics are.
-        if (!tlacitka_hover_[i].nacti(jmeno))
+        if (!tlacitka_hover_[i].nacti(sezeni().adresar_media, jmeno))
             return false;
     }
     for (int i = 0; i < pocet_rocniku; ++i)
-        if (!tlacitka_normal_[i].nacti(QStringLiteral("GRAFIKA/SELECT/L_%1_0.BMP").arg(i + 1)))
+        if (!tlacitka_normal_[i].nacti(sezeni().adresar_media, QStringLiteral("GRAFIKA/SELECT/L_%1_0.BMP").arg(i + 1)))
             return false;
     return true;
 }
@@ -71,6 +71,7 @@ bool hl_menu::nacti_temata()
             // Read now, decoded when the grade is first chosen.
             for (int hover = 0; hover < 2; ++hover)
                 if (!temata_[r - 1][t - 1][hover].nacti(
+                        sezeni().adresar_media,
                         QStringLiteral("GRAFIKA/SELECT/R_%1%2_%3.BMP").arg(r).arg(t).arg(hover)))
                     return false;
         }
@@ -201,8 +202,8 @@ void hl_menu::klik_na_tema(int i)
 {
     zvuk_kliku();
     povol_plochy(false);
-    spolecny_stav.rocnik = temata_tlacitka_[i]->property("rocnik").toInt();
-    spolecny_stav.tema = i + 1;
+    sezeni().rocnik = temata_tlacitka_[i]->property("rocnik").toInt();
+    sezeni().tema = i + 1;
     ukaz_presypaci_hodiny();
     hostitel *okno = hostitel::instance();
     // Without a set-up screen to go to, the menu stays usable.

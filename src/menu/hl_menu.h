@@ -19,7 +19,7 @@ class hl_menu : public obrazovka
 {
     Q_OBJECT
 public:
-    explicit hl_menu(QWidget *rodic = nullptr);
+    explicit hl_menu(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
 
     // Start-up steps that load the screen's bitmaps; false when one cannot be read.
     bool nacti_pozadi();

@@ -54,40 +54,41 @@ void vycentruj(hostitel &okno)
 hl_menu *spust_program(hostitel &okno)
 {
     platforma_t &p = platforma();
+    spolecny_stav_t &sezeni = okno.sezeni();
     if (!p.zamkni_jedinou_instanci())
         p.ukonci(0);
     if (p.twipu_na_pixel_x() != 15 || p.twipu_na_pixel_y() != 15)
         skonci_se_zpravou(hlasky::male_fonty, QStringLiteral("Upozornenie"), platforma_t::ikona_t::vykricnik);
 
     const QSize displej = p.velikost_displeje();
-    spolecny_stav.puvodni_sirka = displej.width();
-    spolecny_stav.puvodni_vyska = displej.height();
-    spolecny_stav.puvodni_hloubka = p.hloubka_displeje();
+    sezeni.puvodni_sirka = displej.width();
+    sezeni.puvodni_vyska = displej.height();
+    sezeni.puvodni_hloubka = p.hloubka_displeje();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
 
     const QString ini = p.soubor_ini();
-    spolecny_stav.adresar_media = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("CD"));
-    spolecny_stav.adresar_dat = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("HD"));
+    sezeni.adresar_media = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("CD"));
+    sezeni.adresar_dat = nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("HD"));
 
     const QString chyba = QStringLiteral("ERROR");
-    if (spolecny_stav.adresar_media == chyba || spolecny_stav.adresar_dat == chyba)
+    if (sezeni.adresar_media == chyba || sezeni.adresar_dat == chyba)
         chybi_soubory(ini.isEmpty() ? QStringLiteral("ORTANEL.INI") : ini,
                       QFileInfo::exists(ini) ? QStringLiteral("no CD or HD in section [VBN2]")
                                              : QStringLiteral("not found"));
     for (const QString &nazev : {QStringLiteral("ZNAMKY.DAT"), QStringLiteral("VERBANO2.DAT")})
-        if (!existuje_soubor(soubor_dat(nazev)))
-            chybi_soubory(soubor_dat(nazev), QStringLiteral("missing"));
+        if (!existuje_soubor(sezeni.soubor_dat(nazev)))
+            chybi_soubory(sezeni.soubor_dat(nazev), QStringLiteral("missing"));
 
     vycentruj(okno);
     // Full screen fills the window's screen: the pictures come from the set for the scale
     // the stage will have there, read once. Where the window stays smaller, the set is
     // chosen again below.
     if (const QScreen *s = okno.screen())
-        zvol_sadu_obrazku(meritko_na(s->size()) * s->devicePixelRatio());
+        zvol_sadu_obrazku(sezeni.adresar_media, meritko_na(s->size()) * s->devicePixelRatio());
     // The two pictures of the first frame: the menu's background and the title over it.
-    predcti_bitmapu(QStringLiteral("GRAFIKA/TITLE.BMP"));
-    predcti_bitmapu(QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"));
+    predcti_bitmapu(sezeni.adresar_media, QStringLiteral("GRAFIKA/TITLE.BMP"));
+    predcti_bitmapu(sezeni.adresar_media, QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"));
 
     auto *menu = qobject_cast<hl_menu *>(okno.nacti(obrazovka_id::hl_menu));
     if (!menu)
@@ -97,7 +98,8 @@ hl_menu *spust_program(hostitel &okno)
 
     prepni_rozliseni(&okno);
     const int sada = sada_obrazku();
-    if (zvol_sadu_obrazku(meritko_na(okno.size()) * okno.devicePixelRatioF()) != sada && !menu->nacti_pozadi())
+    if (zvol_sadu_obrazku(sezeni.adresar_media, meritko_na(okno.size()) * okno.devicePixelRatioF()) != sada &&
+        !menu->nacti_pozadi())
         chyba_behu();
 
     if (!menu->nacti_tlacitka())
@@ -105,7 +107,7 @@ hl_menu *spust_program(hostitel &okno)
     menu->priprav_plochy();
     if (!menu->nacti_temata())
         chyba_behu();
-    spolecny_stav.napoveda_na_zaciatku = false;
+    sezeni.napoveda_na_zaciatku = false;
     if (!menu->ukaz_titulek())
         chyba_behu();
 

@@ -52,7 +52,8 @@ QString vejde_se(const QLabel &l, const QString &text)
 
 // The result is kept before any picture is read: a broken media folder ends the program,
 // but never loses a finished exercise.
-frm_tabulka::frm_tabulka(QWidget *rodic) : obrazovka(rodic), navsteva_(zpracuj_vysledky(spolecny_stav))
+frm_tabulka::frm_tabulka(spolecny_stav_t &sezeni, QWidget *rodic)
+    : obrazovka(sezeni, rodic), navsteva_(zpracuj_vysledky(sezeni))
 {
     nastav_obraz(bitmapa(QStringLiteral("GRAFIKA/TABS/BCKG.BMP")));
     zpet_hover_ = bitmapa(QStringLiteral("GRAFIKA/MZPETH.BMP"));
@@ -83,20 +84,18 @@ void frm_tabulka::ukaz_vlastni_vysledek()
     paleta.setColor(QPalette::WindowText, QColor(0x1d, 0x33, 0x5c));
     vysledek_lbl_->setPalette(paleta);
     vysledek_lbl_->setAutoFillBackground(true);
-    vysledek_lbl_->setText(vlastni_vysledek(spolecny_stav, navsteva_).join(u'\n'));
+    vysledek_lbl_->setText(vlastni_vysledek(sezeni(), navsteva_).join(u'\n'));
     vysledek_lbl_->show();
 }
 
 // The tab of grade, topic and kind becomes part of the background.
 void frm_tabulka::nakresli_zahlavi()
 {
-    const auto druh = spolecny_stav.druh_ulohy;
+    const auto druh = sezeni().druh_ulohy;
     if (!druh)
         return;
-    const QString jmeno = QStringLiteral("GRAFIKA/TABS/L_%1%2_%3.BMP")
-                              .arg(spolecny_stav.rocnik)
-                              .arg(spolecny_stav.tema)
-                              .arg(kod_bitmapy(*druh));
+    const QString jmeno =
+        QStringLiteral("GRAFIKA/TABS/L_%1%2_%3.BMP").arg(sezeni().rocnik).arg(sezeni().tema).arg(kod_bitmapy(*druh));
     vykresli_obrazek(bitmapa(jmeno), QPoint(0, 0));
 }
 
@@ -184,7 +183,7 @@ void frm_tabulka::klik_na_zpet()
     if (!okno)
         return;
     ukaz_presypaci_hodiny();
-    if (!spolecny_stav.vsetko_skontrolovane) {
+    if (!sezeni().vsetko_skontrolovane) {
         if (!okno->ukaz(obrazovka_id::main_frm, hostitel::potom_t::uvolni))
             obnov_ukazatel();
         return;

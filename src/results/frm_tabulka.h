@@ -25,7 +25,7 @@ public:
     enum class sloupec_t { poradi, jmeno, spravne, spatne, znamka };
     static constexpr int pocet_sloupcu = 5;
 
-    explicit frm_tabulka(QWidget *rodic = nullptr);
+    explicit frm_tabulka(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
 
     // Normal pointer; pending events run; once per visit, the pupil is told if the result
     // could not be kept.

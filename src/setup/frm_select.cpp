@@ -30,16 +30,27 @@ constexpr int rozsireni_plochy_3 = 55;
 
 } // namespace
 
-frm_select::frm_select(QWidget *rodic) : obrazovka(rodic)
+frm_select::frm_select(spolecny_stav_t &sezeni, QWidget *rodic) : obrazovka(sezeni, rodic)
 {
-    spolecny_stav.napoveda_na_zaciatku = false;
-    nastav_obraz(bitmapa(volby::pozadi(spolecny_stav.rocnik, spolecny_stav.tema)));
+    sezeni.napoveda_na_zaciatku = false;
+    nastav_obraz(bitmapa(volby::pozadi(sezeni.rocnik, sezeni.tema)));
     nacti_bitmapy();
     priprav_plochy();
     priprav_prvky();
-    spolecny_stav.pocet_uloh = 0;
-    spolecny_stav.druh_ulohy.reset();
-    tisk_ = [this] { tisk_ulohy_.tiskni_cmd_Click(); };
+    sezeni.pocet_uloh = 0;
+    sezeni.druh_ulohy.reset();
+    tisk_ = [this] { tiskni_ulohy(); };
+}
+
+void frm_select::tiskni_ulohy()
+{
+    spolecny_stav_t &s = sezeni();
+    const vysledek_tisku_t v =
+        tisk_ulohy_.tiskni_cmd_Click(s.soubor_dat(QStringLiteral("VERBANO2.DAT")), s.rocnik, s.tema,
+                                     s.druh_ulohy.value_or(druh_t::oprava), s.pocet_uloh);
+    // A whole text was printed whole: its count is the one chosen now.
+    if (v != vysledek_tisku_t::malo_radku && tisk_ulohy_.losovani().souvisly_text)
+        s.pocet_uloh = tisk_ulohy_.losovani().pocet_uloh;
 }
 
 void frm_select::nacti_bitmapy()
@@ -155,33 +166,33 @@ void frm_select::stisk_plochy(int n)
 
 void frm_select::zvol_pocet(int n)
 {
-    if (const auto predchozi = volby::plocha_poctu(spolecny_stav.pocet_uloh); predchozi && *predchozi < 4)
+    if (const auto predchozi = volby::plocha_poctu(sezeni().pocet_uloh); predchozi && *predchozi < 4)
         vykresli_obrazek(cisla_[*predchozi][0], gn::cislo[*predchozi]);
     if (n < 4) {
         vykresli_obrazek(cisla_[n][1], gn::cislo[n]);
-        spolecny_stav.limit_diktovani = *volby::limit_diktovani(n);
+        sezeni().limit_diktovani = *volby::limit_diktovani(n);
     }
-    spolecny_stav.pocet_uloh = volby::pocet(n);
+    sezeni().pocet_uloh = volby::pocet(n);
     vykresli_obrazek(sipky_poctu_[n], gn::sipka_poctu);
 }
 
 void frm_select::zvol_druh(int n)
 {
-    if (spolecny_stav.druh_ulohy) {
-        const int predchozi = volby::plocha_druhu(*spolecny_stav.druh_ulohy) - volby::prvni_plocha_druhu;
+    if (sezeni().druh_ulohy) {
+        const int predchozi = volby::plocha_druhu(*sezeni().druh_ulohy) - volby::prvni_plocha_druhu;
         vykresli_obrazek(tlacitka_druhu_[predchozi][0], gn::druh[predchozi]);
     }
     vykresli_obrazek(tlacitka_druhu_[n - volby::prvni_plocha_druhu][1], gn::druh[n - volby::prvni_plocha_druhu]);
-    spolecny_stav.druh_ulohy = volby::druh(n);
+    sezeni().druh_ulohy = volby::druh(n);
     vykresli_obrazek(sipky_druhu_[n - volby::prvni_plocha_druhu], gn::sipka_druhu);
     // Read at every press and not kept: only one of eight is ever on screen.
-    vykresli_obrazek(bitmapa(volby::ukazka(volby::druh(n), spolecny_stav.rocnik, spolecny_stav.tema)), gn::ukazka);
+    vykresli_obrazek(bitmapa(volby::ukazka(volby::druh(n), sezeni().rocnik, sezeni().tema)), gn::ukazka);
 }
 
 void frm_select::prepni_napovedu()
 {
-    spolecny_stav.napoveda_na_zaciatku = !spolecny_stav.napoveda_na_zaciatku;
-    vykresli_obrazek(napoveda_[spolecny_stav.napoveda_na_zaciatku ? 1 : 0], gn::napoveda_prepinac);
+    sezeni().napoveda_na_zaciatku = !sezeni().napoveda_na_zaciatku;
+    vykresli_obrazek(napoveda_[sezeni().napoveda_na_zaciatku ? 1 : 0], gn::napoveda_prepinac);
 }
 
 void frm_select::zpet_do_menu()
@@ -195,9 +206,8 @@ void frm_select::zpet_do_menu()
 
 void frm_select::posun_tlacitka()
 {
-    const volby::stav_t stav{spolecny_stav.rocnik,     spolecny_stav.tema, spolecny_stav.pocet_uloh,
-                             spolecny_stav.druh_ulohy, jmeno_txt_->text(), vysunuto_pokracuj_,
-                             vysunuto_tiskni_};
+    const volby::stav_t stav{sezeni().rocnik,    sezeni().tema,      sezeni().pocet_uloh, sezeni().druh_ulohy,
+                             jmeno_txt_->text(), vysunuto_pokracuj_, vysunuto_tiskni_};
     const strazce_t ja(this);
     for (const volby::posun_t posun : volby::posuny_po_stisku(stav)) {
         if (!ja.zije())
@@ -238,9 +248,8 @@ void frm_select::zmena_jmena()
 {
     if (!strazce_t(this).obsluz_udalosti() || zaneprazdnena())
         return;
-    const volby::stav_t stav{spolecny_stav.rocnik,     spolecny_stav.tema, spolecny_stav.pocet_uloh,
-                             spolecny_stav.druh_ulohy, jmeno_txt_->text(), vysunuto_pokracuj_,
-                             vysunuto_tiskni_};
+    const volby::stav_t stav{sezeni().rocnik,    sezeni().tema,      sezeni().pocet_uloh, sezeni().druh_ulohy,
+                             jmeno_txt_->text(), vysunuto_pokracuj_, vysunuto_tiskni_};
     const auto posun = volby::posun_po_zmene_jmena(stav);
     if (posun == volby::posun_t::vytahni_pokracuj)
         vytahni_pokracuj();
@@ -271,7 +280,7 @@ void frm_select::pokracuj_cmd_Click()
     if (zaneprazdnena())
         return;
     zvuk_kliku();
-    spolecny_stav.jmeno_zaka = jmeno_k_ulozeni(jmeno_txt_->text());
+    sezeni().jmeno_zaka = jmeno_k_ulozeni(jmeno_txt_->text());
     ukaz_presypaci_hodiny();
     hostitel *okno = hostitel::instance();
     if (!okno || !okno->ukaz(obrazovka_id::main_frm, hostitel::potom_t::skryj)) {

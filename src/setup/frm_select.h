@@ -24,7 +24,7 @@ class frm_select : public obrazovka
 {
     Q_OBJECT
 public:
-    explicit frm_select(QWidget *rodic = nullptr);
+    explicit frm_select(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
 
     // Normal pointer, pending events, area 11 enabled again.
     void aktivace() override;
@@ -70,6 +70,8 @@ private:
     void klik_na_zdroj();
     void pokracuj_cmd_Click();
     void tiskni_cmd_Click();
+    // The print run on the session's choices.
+    void tiskni_ulohy();
 
     // One slide: the button rises out of its bottom edge or sinks into it, a row per
     // frame, while the screen is busy.

@@ -3,7 +3,7 @@
 #include "common/druhy.h"
 #include "common/katalog.h"
 #include "common/nahoda.h"
-#include "common/stav.h"
+#include "common/soubory.h"
 #include "data/losovani.h"
 #include "setup/tisk_beh.h"
 #include "setup/volby.h"
@@ -180,8 +180,7 @@ kod_t spust(const QStringList &argumenty, QTextStream &vystup, QTextStream &chyb
         ini.isEmpty() ? QString() : nacti_ini_hodnotu(ini, QStringLiteral("VBN2"), QStringLiteral("HD"));
     if (adresar.isEmpty() || adresar == QLatin1String("ERROR"))
         return zle(QStringLiteral("súbor ORTANEL.INI s priečinkom údajov (kľúč HD) sa nenašiel"));
-    spolecny_stav.adresar_dat = adresar;
-    const QString data = soubor_dat(QStringLiteral("VERBANO2.DAT"));
+    const QString data = spoj_cestu(adresar, QStringLiteral("VERBANO2.DAT"));
     if (QFile f(data); !f.open(QIODevice::ReadOnly))
         return zle(QStringLiteral("priečinok údajov „%1“ sa nedá čítať (chýba v ňom VERBANO2.DAT)").arg(adresar));
 

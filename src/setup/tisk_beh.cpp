@@ -3,7 +3,6 @@
 #include "common/hodiny.h"
 #include "common/katalog.h"
 #include "common/nahoda.h"
-#include "common/stav.h"
 #include "setup/tisk_dialog.h"
 #include "setup/tisk_list.h"
 #include "setup/tisk_qt.h"
@@ -216,20 +215,17 @@ bool uloz_ukazku_listu(const QString &soubor_dat, int rocnik, int tema, druh_t d
 
 tisk_ulohy_t::tisk_ulohy_t(tiskovy_dialog_t &dialog) : dialog_(dialog) {}
 
-vysledek_tisku_t tisk_ulohy_t::tiskni_cmd_Click()
+vysledek_tisku_t tisk_ulohy_t::tiskni_cmd_Click(const QString &soubor_vet, int rocnik, int tema, druh_t druh,
+                                                int pocet_uloh)
 {
     // From the press on: drawing the sentences takes a moment before the dialog shows.
     presypaci_hodiny_t hodiny;
-    const std::optional<zadani_listu_t> zadani =
-        vylosuj_zadani(losovani_, soubor_dat(QStringLiteral("VERBANO2.DAT")), spolecny_stav.rocnik, spolecny_stav.tema,
-                       spolecny_stav.druh_ulohy.value_or(druh_t::oprava), spolecny_stav.pocet_uloh);
+    const std::optional<zadani_listu_t> zadani = vylosuj_zadani(losovani_, soubor_vet, rocnik, tema, druh, pocet_uloh);
     if (!zadani) {
         // Printing the sentences of an earlier drawing, or none, would hand out wrong sheets.
         const bez_presypacich_hodin_t sipka;
         platforma().zprava(hlaska_malo_radku, texty_listu::nazov_produktu, platforma_t::ikona_t::zadna);
         return vysledek_tisku_t::malo_radku;
     }
-    if (losovani_.souvisly_text)
-        spolecny_stav.pocet_uloh = losovani_.pocet_uloh;
     return tiskni_ulohy(*zadani, dialog_, nahoda());
 }

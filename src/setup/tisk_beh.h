@@ -64,9 +64,9 @@ class tisk_ulohy_t
 public:
     explicit tisk_ulohy_t(tiskovy_dialog_t &dialog);
 
-    // Draws the sentences of the chosen grade, topic and count afresh (a whole text gives
-    // its own count back to the shared state) and prints them.
-    vysledek_tisku_t tiskni_cmd_Click();
+    // Draws the sentences of the grade, topic and count afresh from the exercise data file
+    // and prints them. A whole text draws all its sentences: losovani() tells how many.
+    vysledek_tisku_t tiskni_cmd_Click(const QString &soubor_vet, int rocnik, int tema, druh_t druh, int pocet_uloh);
 
     const losovani_t &losovani() const { return losovani_; }
 

@@ -41,6 +41,9 @@ hostitel::hostitel(QWidget *rodic) : QGraphicsView(rodic)
 
 hostitel::~hostitel()
 {
+    // The screens go before the session they were handed.
+    for (auto &nactena : nactene_)
+        delete nactena.second.data();
     if (jediny == this)
         jediny = nullptr;
 }
@@ -62,7 +65,7 @@ obrazovka *hostitel::nacti(obrazovka_id id)
     const auto it = tovarny_.find(id);
     if (it == tovarny_.end())
         return nullptr;
-    obrazovka *o = it->second(platno_);
+    obrazovka *o = it->second(sezeni_, platno_);
     if (!o)
         return nullptr;
     o->setParent(platno_);

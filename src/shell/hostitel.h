@@ -12,13 +12,14 @@ class QGraphicsProxyWidget;
 // The one top-level window. It holds the 640 × 480 stage on which the screens live and
 // scales it uniformly to fill the window (full screen: letterboxed, aspect kept). It
 // loads screens through factories that start-up registers, shows the next screen before
-// it hides or unloads the current one, and calls the new screen's activation.
+// it hides or unloads the current one, and calls the new screen's activation. It owns the
+// session and hands it to every screen it creates.
 class hostitel : public QGraphicsView
 {
     Q_OBJECT
 public:
     enum class potom_t { nic, skryj, uvolni };
-    using tovarna_t = std::function<obrazovka *(QWidget *platno)>;
+    using tovarna_t = std::function<obrazovka *(spolecny_stav_t &sezeni, QWidget *platno)>;
 
     explicit hostitel(QWidget *rodic = nullptr);
     ~hostitel() override;
@@ -26,6 +27,11 @@ public:
     static hostitel *instance();
 
     void zaregistruj(obrazovka_id id, tovarna_t tovarna);
+    // The factory that makes a T from the session and the stage.
+    template <class T> void zaregistruj(obrazovka_id id)
+    {
+        zaregistruj(id, [](spolecny_stav_t &sezeni, QWidget *platno) { return new T(sezeni, platno); });
+    }
     // The loaded screen, or nullptr.
     obrazovka *najdi(obrazovka_id id) const;
     // Loads the screen when it is not loaded.
@@ -39,6 +45,8 @@ public:
     obrazovka *aktualni() const { return aktualni_; }
     obrazovka_id aktualni_id() const { return aktualni_id_; }
 
+    spolecny_stav_t &sezeni() { return sezeni_; }
+
     // The stage the screens are children of.
     QWidget *platno() const { return platno_; }
     // How many window pixels one stage pixel takes (1 in a 640 × 480 window).
@@ -51,6 +59,7 @@ protected:
 private:
     void prizpusob_meritko();
 
+    spolecny_stav_t sezeni_;
     QGraphicsScene *scena_;
     QWidget *platno_;
     QGraphicsProxyWidget *proxy_;

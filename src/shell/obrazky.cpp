@@ -1,6 +1,5 @@
 #include "shell/obrazky.h"
 
-#include "common/stav.h"
 #include "shell/hlasky.h"
 #include "shell/platforma.h"
 
@@ -136,14 +135,14 @@ std::map<QString, std::future<std::optional<QImage>>> &predctene()
 
 // The file of the picture in the chosen set, and its ratio; the 1× file where the set
 // has none.
-QString cesta_v_sade(const QString &relativni, int *pomer)
+QString cesta_v_sade(const QString &media, const QString &relativni, int *pomer)
 {
     const QString predpona = QStringLiteral("GRAFIKA/");
     if (zvolena_sada > 1 && relativni.startsWith(predpona)) {
         // PNG, or a bitmap of the same name where start-up needs the picture at once.
         const QString nazev = QStringLiteral("GRAFIKA@%1x/").arg(zvolena_sada) + relativni.mid(predpona.size());
         for (const QString &kandidat : {nazev.left(nazev.lastIndexOf(u'.')) + QStringLiteral(".PNG"), nazev}) {
-            const QString cesta = soubor_media(kandidat);
+            const QString cesta = spoj_cestu(media, kandidat);
             if (QFileInfo(cesta).isFile()) {
                 *pomer = zvolena_sada;
                 return cesta;
@@ -151,7 +150,7 @@ QString cesta_v_sade(const QString &relativni, int *pomer)
         }
     }
     *pomer = 1;
-    return soubor_media(relativni);
+    return spoj_cestu(media, relativni);
 }
 
 std::optional<QImage> s_pomerem(std::optional<QImage> obrazek, int pomer)
@@ -163,14 +162,14 @@ std::optional<QImage> s_pomerem(std::optional<QImage> obrazek, int pomer)
 
 } // namespace
 
-int zvol_sadu_obrazku(qreal meritko)
+int zvol_sadu_obrazku(const QString &media, qreal meritko)
 {
     predctene().clear();
     zvolena_sada = 1;
     if (meritko <= 1.0)
         return zvolena_sada;
     for (int sada : {2, 3}) {
-        if (!QFileInfo(soubor_media(QStringLiteral("GRAFIKA@%1x").arg(sada))).isDir())
+        if (!QFileInfo(spoj_cestu(media, QStringLiteral("GRAFIKA@%1x").arg(sada))).isDir())
             continue;
         zvolena_sada = sada;
         if (sada >= meritko)
@@ -233,15 +232,15 @@ std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
     return obrazek;
 }
 
-void predcti_bitmapu(const QString &relativni)
+void predcti_bitmapu(const QString &media, const QString &relativni)
 {
     int pomer = 1;
-    const QString cesta = cesta_v_sade(relativni, &pomer);
+    const QString cesta = cesta_v_sade(media, relativni, &pomer);
     predctene()[relativni] =
         std::async(std::launch::async, [cesta, pomer] { return s_pomerem(nacti_obrazek_souboru(cesta), pomer); });
 }
 
-std::optional<QImage> nacti_bitmapu(const QString &relativni)
+std::optional<QImage> nacti_bitmapu(const QString &media, const QString &relativni)
 {
     if (auto it = predctene().find(relativni); it != predctene().end()) {
         std::future<std::optional<QImage>> vysledek = std::move(it->second);
@@ -249,14 +248,14 @@ std::optional<QImage> nacti_bitmapu(const QString &relativni)
         return vysledek.get();
     }
     int pomer = 1;
-    const QString cesta = cesta_v_sade(relativni, &pomer);
+    const QString cesta = cesta_v_sade(media, relativni, &pomer);
     return s_pomerem(nacti_obrazek_souboru(cesta), pomer);
 }
 
-bool odlozena_bitmapa::nacti(const QString &relativni)
+bool odlozena_bitmapa::nacti(const QString &media, const QString &relativni)
 {
     obrazek_ = QImage();
-    cesta_ = cesta_v_sade(relativni, &pomer_);
+    cesta_ = cesta_v_sade(media, relativni, &pomer_);
     return je_citelny_obrazek(cesta_);
 }
 
@@ -272,9 +271,9 @@ const QImage &odlozena_bitmapa::obrazek() const
     return obrazek_;
 }
 
-QImage bitmapa(const QString &relativni)
+QImage bitmapa(const QString &media, const QString &relativni)
 {
-    auto obrazek = nacti_bitmapu(relativni);
+    auto obrazek = nacti_bitmapu(media, relativni);
     if (!obrazek)
         chyba_behu();
     return *obrazek;

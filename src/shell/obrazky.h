@@ -20,22 +20,22 @@ void hlas_chybu_souboru(const QString &cesta, const QString &duvod);
 // ("GRAFIKA@2x/SELECT/BCKG.PNG" beside "GRAFIKA/SELECT/BCKG.BMP"). The program draws
 // from the set that suits the stage's scale on the display: the smallest set at least
 // as large, else the largest there is; 1 without such sets, or at a scale of 1 or less.
-int zvol_sadu_obrazku(qreal meritko);
+int zvol_sadu_obrazku(const QString &media, qreal meritko);
 // The set chosen (1 until one is): the device pixel ratio of the screens' images.
 int sada_obrazku();
 
-// A bitmap of the media folder, by its relative name ("GRAFIKA/SELECT/BCKG.BMP"), from
+// A bitmap of the media folder `media`, by its relative name ("GRAFIKA/SELECT/BCKG.BMP"), from
 // the chosen set with its device pixel ratio (the 1× file where the set lacks it);
 // empty optional when it cannot be read.
-std::optional<QImage> nacti_bitmapu(const QString &relativni);
+std::optional<QImage> nacti_bitmapu(const QString &media, const QString &relativni);
 
 // Starts reading the bitmap on another thread; the next nacti_bitmapu of the name takes
 // the result. Start-up reads its large first pictures side by side this way.
-void predcti_bitmapu(const QString &relativni);
+void predcti_bitmapu(const QString &media, const QString &relativni);
 
 // The same for a screen that cannot go on without it: a bitmap that cannot be read is a
 // broken installation, reported with the installation message, and the program ends.
-QImage bitmapa(const QString &relativni);
+QImage bitmapa(const QString &media, const QString &relativni);
 
 // A picture checked at once and read when it is first shown: start-up keeps its check (a
 // missing or unreadable file stops it) without spending its time on pictures the first
@@ -44,7 +44,7 @@ QImage bitmapa(const QString &relativni);
 class odlozena_bitmapa
 {
 public:
-    bool nacti(const QString &relativni);
+    bool nacti(const QString &media, const QString &relativni);
     const QImage &obrazek() const;
 
 private:

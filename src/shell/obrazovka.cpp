@@ -1,7 +1,6 @@
 #include "shell/obrazovka.h"
 
 #include "common/geometrie.h"
-#include "common/stav.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
 #include "shell/plocha.h"
@@ -14,7 +13,7 @@
 #include <QPainter>
 #include <algorithm>
 
-obrazovka::obrazovka(QWidget *rodic) : QWidget(rodic)
+obrazovka::obrazovka(spolecny_stav_t &sezeni, QWidget *rodic) : QWidget(rodic), sezeni_(sezeni)
 {
     setFixedSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -146,12 +145,19 @@ bool obrazovka::je_aktivni() const
     return aktualni_ && isVisible();
 }
 
-void obrazovka::zvuk_kliku() { prehraj_zvuk(soubor_media(QStringLiteral("ZVUK/CLICK.WAV"))); }
+std::optional<QImage> obrazovka::nacti_bitmapu(const QString &relativni) const
+{
+    return ::nacti_bitmapu(sezeni_.adresar_media, relativni);
+}
 
-void obrazovka::zvuk_najeti()
+QImage obrazovka::bitmapa(const QString &relativni) const { return ::bitmapa(sezeni_.adresar_media, relativni); }
+
+void obrazovka::zvuk_kliku() const { prehraj_zvuk(sezeni_.soubor_media(QStringLiteral("ZVUK/CLICK.WAV"))); }
+
+void obrazovka::zvuk_najeti() const
 {
     if (!zvuk_zdroj().hraje())
-        prehraj_zvuk(soubor_media(QStringLiteral("ZVUK/ENTER.WAV")));
+        prehraj_zvuk(sezeni_.soubor_media(QStringLiteral("ZVUK/ENTER.WAV")));
 }
 
 void obrazovka::paintEvent(QPaintEvent *udalost)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "common/stav.h"
+
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <optional>
 
 class aktivni_plocha;
 
@@ -12,6 +15,8 @@ enum class obrazovka_id { hl_menu, frm_select, main_frm, frm_tabulka };
 // persistent image on every repaint, with the screen's child widgets above it.
 //
 // What the screens share:
+// - the session (common/stav.h), handed over by whoever creates the screen: the values
+//   one screen sets and the next reads, and the installation's folders;
 // - the persistent image and `vykresli_obrazek`, the plain copy of a bitmap into it and
 //   onto the window;
 // - the hidden holder `zaloha_pozadi`: the piece of the screen under a hover picture,
@@ -30,7 +35,9 @@ class obrazovka : public QWidget
 {
     Q_OBJECT
 public:
-    explicit obrazovka(QWidget *rodic = nullptr);
+    explicit obrazovka(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
+
+    spolecny_stav_t &sezeni() const { return sezeni_; }
 
     // Called by the host when the screen becomes current.
     void aktivuj();
@@ -78,11 +85,16 @@ public:
     // The host marks the screen it shows as current and every other one as not.
     void nastav_aktualni(bool aktualni) { aktualni_ = aktualni; }
 
-    // ---- sounds (under the media folder) ----
+    // ---- the media folder ----
+    // A bitmap by its relative name ("GRAFIKA/SELECT/BCKG.BMP"); empty optional when it
+    // cannot be read.
+    std::optional<QImage> nacti_bitmapu(const QString &relativni) const;
+    // The same for a bitmap the screen cannot go on without (the program ends without it).
+    QImage bitmapa(const QString &relativni) const;
     // "ZVUK/CLICK.WAV": every press.
-    static void zvuk_kliku();
+    void zvuk_kliku() const;
     // "ZVUK/ENTER.WAV" when the sound device is not playing: entering a plain area.
-    static void zvuk_najeti();
+    void zvuk_najeti() const;
 
 protected:
     void paintEvent(QPaintEvent *udalost) override;
@@ -94,6 +106,7 @@ protected:
 private:
     QImage &pripraveny_obraz() const;
 
+    spolecny_stav_t &sezeni_;
     mutable QImage obraz_;
     QImage zaloha_;
     QPoint zaloha_kde_;

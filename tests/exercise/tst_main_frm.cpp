@@ -93,11 +93,11 @@ void priprav_instalaci(docasna_instalace &in)
 struct prostredi {
     explicit prostredi(const docasna_instalace &instalace)
     {
-        spolecny_stav = {};
-        instalace.pouzij();
         okno = std::make_unique<hostitel>();
-        okno->zaregistruj(obrazovka_id::frm_select, [this](QWidget *p) { return nastaveni = new obrazovka(p); });
-        okno->zaregistruj(obrazovka_id::main_frm, [](QWidget *p) { return new main_frm(p); });
+        instalace.pouzij(okno->sezeni());
+        okno->zaregistruj(obrazovka_id::frm_select,
+                          [this](spolecny_stav_t &s, QWidget *p) { return nastaveni = new obrazovka(s, p); });
+        okno->zaregistruj<main_frm>(obrazovka_id::main_frm);
         okno->ukaz(obrazovka_id::frm_select);
         okno->show();
         if (!QTest::qWaitForWindowExposed(okno.get()))
@@ -112,12 +112,13 @@ struct prostredi {
     // The set-up screen's continue for grade index 1.
     main_frm *otevri(const QString &druh, int tema = 1, int limit = 2, bool napoveda = false, int pocet = 10)
     {
-        spolecny_stav.rocnik = 1;
-        spolecny_stav.tema = tema;
-        spolecny_stav.druh_ulohy = druh_z_klicoveho_slova(druh);
-        spolecny_stav.pocet_uloh = pocet;
-        spolecny_stav.limit_diktovani = limit;
-        spolecny_stav.napoveda_na_zaciatku = napoveda;
+        spolecny_stav_t &s = okno->sezeni();
+        s.rocnik = 1;
+        s.tema = tema;
+        s.druh_ulohy = druh_z_klicoveho_slova(druh);
+        s.pocet_uloh = pocet;
+        s.limit_diktovani = limit;
+        s.napoveda_na_zaciatku = napoveda;
         ukaz_presypaci_hodiny();
         scr = qobject_cast<main_frm *>(okno->ukaz(obrazovka_id::main_frm, hostitel::potom_t::skryj));
         QCoreApplication::processEvents();
@@ -142,7 +143,7 @@ struct prostredi {
     QString nahravka(int k) const
     {
         return QStringLiteral("%1/ZVUK/%2/%3.WAV")
-            .arg(spolecny_stav.adresar_media, scr->cislo_ulohy())
+            .arg(okno->sezeni().adresar_media, scr->cislo_ulohy())
             .arg(scr->stranka().vety[k - 1].repro.cislo_vety);
     }
 
@@ -239,10 +240,10 @@ private slots:
     void nacteni()
     {
         QFETCH(QString, druh);
-        spolecny_stav.pocet_spravne = 4;
-        spolecny_stav.vsetko_skontrolovane = true;
+        p_->okno->sezeni().pocet_spravne = 4;
+        p_->okno->sezeni().vsetko_skontrolovane = true;
         main_frm *s = p_->otevri(druh);
-        QVERIFY(spolecny_stav.pocet_spravne == 0 && !spolecny_stav.vsetko_skontrolovane);
+        QVERIFY(s->sezeni().pocet_spravne == 0 && !s->sezeni().vsetko_skontrolovane);
         QVERIFY(s->kresli_stranku() && s->buffer_stranky().isNull() && !jsou_presypaci_hodiny());
         QCOMPARE(s->stav().pocet_na_strance, 9);
         for (int k = 1; k <= 9; ++k)
@@ -312,8 +313,8 @@ private slots:
         QCOMPARE(s->vstupy().seznam(2)->item(nic)->text(), QStringLiteral("(nič)"));
         QTest::mouseRelease(s->vstupy().seznam(2)->viewport(), Qt::LeftButton, {}, radek_seznamu(nic));
         p_->zkontroluj();
-        QCOMPARE(spolecny_stav.pocet_spravne, 1);
-        QCOMPARE(spolecny_stav.pocet_spatne, s->stranka().pocet_prvku() - 1);
+        QCOMPARE(s->sezeni().pocet_spravne, 1);
+        QCOMPARE(s->sezeni().pocet_spatne, s->stranka().pocet_prvku() - 1);
     }
 
     // Page 2 replaces page 1; new sentences there keep the tasks of page 1 and draw page 2 anew.
@@ -467,7 +468,7 @@ private slots:
     void povoleni_2()
     {
         main_frm *s = p_->otevri(QStringLiteral("DIKTAT"), 9, 2, false, 5);
-        QVERIFY(s->stav().losovani.pocet_uloh == 10 && spolecny_stav.pocet_vet_cviceni == 10);
+        QVERIFY(s->stav().losovani.pocet_uloh == 10 && s->sezeni().pocet_vet_cviceni == 10);
         QCOMPARE(p_->pocitadlo(1), opakovani(2));
         p_->zvuk.hraje_po_play = true;
         p_->repro(1);

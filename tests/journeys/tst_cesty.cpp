@@ -171,10 +171,10 @@ class tst_cesty : public QObject
         platforma_->ini = instalace_->ini();
         nastav_platformu(platforma_.get());
         okno_ = std::make_unique<hostitel>();
-        okno_->zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
-        okno_->zaregistruj(obrazovka_id::frm_select, [](QWidget *p) { return new frm_select(p); });
-        okno_->zaregistruj(obrazovka_id::main_frm, [](QWidget *p) { return new main_frm(p); });
-        okno_->zaregistruj(obrazovka_id::frm_tabulka, [](QWidget *p) { return new frm_tabulka(p); });
+        okno_->zaregistruj<hl_menu>(obrazovka_id::hl_menu);
+        okno_->zaregistruj<frm_select>(obrazovka_id::frm_select);
+        okno_->zaregistruj<main_frm>(obrazovka_id::main_frm);
+        okno_->zaregistruj<frm_tabulka>(obrazovka_id::frm_tabulka);
         hl_menu *menu = spust_program(*okno_);
         QVERIFY(menu);
         QVERIFY2(snimek(QStringLiteral("titulek"), QStringLiteral("GRAFIKA/TITLE.BMP")), "no title picture");

@@ -98,13 +98,13 @@ private slots:
 
     void init()
     {
-        spolecny_stav = {};
         platforma_ = std::make_unique<falesna_platforma>();
         platforma_->ini = instalace_->ini();
         zvuk_ = std::make_unique<falesny_zvuk>();
         okno_ = std::make_unique<hostitel>();
-        okno_->zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
-        okno_->zaregistruj(obrazovka_id::frm_select, [this](QWidget *p) { return nastaveni_ = new zastupce(p); });
+        okno_->zaregistruj<hl_menu>(obrazovka_id::hl_menu);
+        okno_->zaregistruj(obrazovka_id::frm_select,
+                           [this](spolecny_stav_t &s, QWidget *p) { return nastaveni_ = new zastupce(s, p); });
         menu_ = spust_program(*okno_);
         QVERIFY(menu_);
     }
@@ -161,7 +161,7 @@ private slots:
         // Moving over a grade under the title was silent; a click where it was does nothing now.
         QCOMPARE(pixel(stred), pozadi);
         mys::klikni(menu_, holy_podklad);
-        QCOMPARE(zvuk_->prehrane, QStringList{soubor_media(klik)});
+        QCOMPARE(zvuk_->prehrane, QStringList{okno_->sezeni().soubor_media(klik)});
         zvuk_.reset();
         QCOMPARE(&zvuk_zdroj(), &menu_->zvuk()); // the menu holds the program's device
     }
@@ -208,8 +208,7 @@ private slots:
         zvuk_->vymaz_zaznam();
         mys::najed(menu_, tema(i));
         mys::klikni(menu_, tema(i));
-        QCOMPARE(spolecny_stav.rocnik, g + 1);
-        QCOMPARE(spolecny_stav.tema, i + 1);
+        QCOMPARE(QPoint(okno_->sezeni().rocnik, okno_->sezeni().tema), QPoint(g + 1, i + 1));
         QCOMPARE(zvuk_->prehrano(klik), 1);
         QCOMPARE(ploch(), 0);
         QCOMPARE(okno_->aktualni_id(), obrazovka_id::frm_select);
@@ -289,7 +288,8 @@ private slots:
         QCOMPARE(ploch(), 6);
         QCOMPARE(zvuk_->prehrano(klik), 2);
 
-        const QString credits = soubor_media(QStringLiteral("GRAFIKA/CREDITS.BMP")), jinam = credits + ".x";
+        const QString credits = okno_->sezeni().soubor_media(QStringLiteral("GRAFIKA/CREDITS.BMP")),
+                      jinam = credits + ".x";
         QVERIFY(QFile::rename(credits, jinam));
         const int kod = konec_kodem([&] { emit menu_->autori()->klik(); });
         QFile::rename(jinam, credits);

@@ -50,8 +50,6 @@ class tst_start : public QObject
         else if (!smazat.isEmpty() && !QFile::remove(kus))
             QDir(kus).removeRecursively();
         platforma_->ini = instalace_->ini();
-        okno_ = std::make_unique<hostitel>();
-        okno_->zaregistruj(obrazovka_id::hl_menu, [](QWidget *p) { return new hl_menu(p); });
         int kod = -2;
         const int konec = konec_kodem([&] { kod = spust_program(*okno_) ? -1 : -2; });
         return konec >= 0 ? konec : kod;
@@ -60,9 +58,10 @@ class tst_start : public QObject
 private slots:
     void init()
     {
-        spolecny_stav = {};
         platforma_ = std::make_unique<falesna_platforma>();
         instalace_ = std::make_unique<docasna_instalace>();
+        okno_ = std::make_unique<hostitel>();
+        okno_->zaregistruj<hl_menu>(obrazovka_id::hl_menu);
     }
     void cleanup()
     {
@@ -73,7 +72,7 @@ private slots:
     }
 
     // Every failure shows its message and ends (or, for full screen, goes on in a window);
-    // a start without failure leaves the shared state filled and the title shown.
+    // a start without failure leaves the session filled and the title shown.
     void start_data()
     {
         QTest::addColumn<QStringList>("ini");
@@ -113,7 +112,7 @@ private slots:
         platforma_->twipy_y = twipy.height();
         platforma_->zamek_volny = zamek;
         platforma_->povol_celou_obrazovku = text != hlasky::nelze_prepnout;
-        spolecny_stav.napoveda_na_zaciatku = true;
+        okno_->sezeni().napoveda_na_zaciatku = true;
         // What is missing goes to standard error with the reason.
         if (text == hlasky::chybi_soubory || text == hlasky::chyba_cd)
             QTest::ignoreMessage(
@@ -133,12 +132,12 @@ private slots:
         }
         // A second copy and the small-fonts check end before any file is read.
         if (!zamek || twipy != QSize(15, 15))
-            QVERIFY(spolecny_stav.adresar_media.isEmpty());
+            QVERIFY(okno_->sezeni().adresar_media.isEmpty());
         if (kod != -1)
             return;
         QCOMPARE(okno_->size(), QSize(640, 480));
-        QCOMPARE(spolecny_stav.adresar_media + spolecny_stav.adresar_dat, instalace_->media() + instalace_->data());
-        QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
+        QCOMPARE(okno_->sezeni().adresar_media + okno_->sezeni().adresar_dat, instalace_->media() + instalace_->data());
+        QVERIFY(!okno_->sezeni().napoveda_na_zaciatku);
         auto *menu = qobject_cast<hl_menu *>(okno_->aktualni());
         QVERIFY(menu && menu->titulek_viditelny());
         // The hourglass lasts until the menu's activation.

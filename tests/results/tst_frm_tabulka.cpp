@@ -29,6 +29,7 @@ class tst_frm_tabulka : public QObject
     falesna_platforma platforma_;
     falesny_zvuk zvuk_;
     docasna_instalace instalace_;
+    spolecny_stav_t sezeni_;
 
     // A fill-in of the name on a section of the rows (none: no table before).
     std::unique_ptr<frm_tabulka> otevri(const QString &jmeno = QStringLiteral("Jana Šťastná"), int spravne = 8,
@@ -37,9 +38,9 @@ class tst_frm_tabulka : public QObject
         const QString tab = spoj_cestu(instalace_.data(), QStringLiteral("TAB.DAT"));
         if (radky.isEmpty() || !zapis(tab, jako_soubor(sekce("[8_3_DJ]", radky))))
             QFile::remove(tab);
-        spolecny_stav = doplnovacka(instalace_.data(), jmeno, spravne, spatne, hotovo);
-        instalace_.pouzij();
-        auto scr = std::make_unique<frm_tabulka>();
+        sezeni_ = doplnovacka(instalace_.data(), jmeno, spravne, spatne, hotovo);
+        instalace_.pouzij(sezeni_);
+        auto scr = std::make_unique<frm_tabulka>(sezeni_);
         scr->show();
         zvuk_.vymaz_zaznam();
         return scr;

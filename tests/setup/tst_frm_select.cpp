@@ -47,6 +47,8 @@ class tst_frm_select : public QObject
     QPointer<frm_select> scr_;
     int tisku_ = 0;
 
+    spolecny_stav_t &sezeni() const { return okno_->sezeni(); }
+
     void bmp(const QString &jmeno, QSize v = QSize(20, 20))
     {
         instalace_.vytvor_bitmapu(jmeno, v.width(), v.height(), barva(jmeno));
@@ -55,8 +57,8 @@ class tst_frm_select : public QObject
     void otevri(int rocnik = 4, int tema = 2)
     {
         okno_->uvolni(obrazovka_id::frm_select);
-        spolecny_stav.rocnik = rocnik;
-        spolecny_stav.tema = tema;
+        sezeni().rocnik = rocnik;
+        sezeni().tema = tema;
         okno_->ukaz(obrazovka_id::frm_select, hostitel::potom_t::skryj);
         scr_ = qobject_cast<frm_select *>(okno_->najdi(obrazovka_id::frm_select));
         QVERIFY(scr_);
@@ -120,13 +122,12 @@ private slots:
 
     void init()
     {
-        spolecny_stav = {};
-        instalace_.pouzij();
         okno_ = std::make_unique<hostitel>();
+        instalace_.pouzij(okno_->sezeni());
         for (const auto id : {obrazovka_id::hl_menu, obrazovka_id::main_frm})
-            okno_->zaregistruj(id, [](QWidget *p) { return new obrazovka(p); });
-        okno_->zaregistruj(obrazovka_id::frm_select, [this](QWidget *p) {
-            auto *s = new frm_select(p);
+            okno_->zaregistruj<obrazovka>(id);
+        okno_->zaregistruj(obrazovka_id::frm_select, [this](spolecny_stav_t &sezeni, QWidget *p) {
+            auto *s = new frm_select(sezeni, p);
             s->nastav_tisk([this] { ++tisku_; });
             return s;
         });
@@ -182,7 +183,7 @@ private slots:
         stiskni({9});
         over_pokracuj(true);
         mys::klikni(scr_, gn::pokracuj + plne);
-        QCOMPARE(spolecny_stav.jmeno_zaka, QString(""));
+        QCOMPARE(sezeni().jmeno_zaka, QString(""));
         QCOMPARE(okno_->aktualni_id(), obrazovka_id::main_frm);
         QVERIFY(!scr_->plocha(11)->isEnabled());
     }
@@ -202,7 +203,7 @@ private slots:
         });
         napis(QStringLiteral("E"));
         QVERIFY(zaneprazdnena && !scr_->zaneprazdnena());
-        QVERIFY(spolecny_stav.druh_ulohy == druh_t::diktat);
+        QVERIFY(sezeni().druh_ulohy == druh_t::diktat);
         QCOMPARE(zvuk_.prehrano(QStringLiteral("ZVUK/CLICK.WAV")), 0);
         QCOMPARE(scr_->jmeno_txt()->text(), QStringLiteral("Eva"));
         QCOMPARE(najeti_zvuku(), 2); // areas 7 and 9 entered during the slide
@@ -215,7 +216,7 @@ private slots:
         QCOMPARE(scr_->jmeno_txt()->text(), QStringLiteral("Ja"));
         over_pokracuj(false);
         stiskni({7});
-        QVERIFY(spolecny_stav.druh_ulohy == druh_t::oprava);
+        QVERIFY(sezeni().druh_ulohy == druh_t::oprava);
         over_pokracuj(true);
     }
 
@@ -230,10 +231,10 @@ private slots:
             mys::najed(scr_, stred(n) + QPoint(3, 3));
             QVERIFY(!scr_->plocha(n)->zvyraznena());
         }
-        QCOMPARE(spolecny_stav.limit_diktovani, 2);
+        QCOMPARE(sezeni().limit_diktovani, 2);
         QCOMPARE(zvuk_.prehrane, QStringList());
         mys::klikni(scr_, QPoint(112, 420));
-        QCOMPARE(spolecny_stav.pocet_uloh, 20);
+        QCOMPARE(sezeni().pocet_uloh, 20);
     }
 
     // Help on start: on, off with NAP_0, on. Back unloads the screen; a topic chosen again
@@ -243,7 +244,7 @@ private slots:
         stiskni({3, 8});
         for (bool zapnuto : {true, false, true}) {
             stiskni({10});
-            QCOMPARE(spolecny_stav.napoveda_na_zaciatku, zapnuto);
+            QCOMPARE(sezeni().napoveda_na_zaciatku, zapnuto);
         }
         napis(QStringLiteral("Eva"));
         QVERIFY(scr_->vysunuto_pokracuj() && scr_->vysunuto_tiskni());
@@ -252,9 +253,9 @@ private slots:
         QCOMPARE(okno_->aktualni_id(), obrazovka_id::hl_menu);
         QTRY_VERIFY(stara.isNull());
         otevri(1, 7);
-        QCOMPARE(spolecny_stav.pocet_uloh, 0);
-        QVERIFY(!spolecny_stav.druh_ulohy);
-        QVERIFY(!spolecny_stav.napoveda_na_zaciatku);
+        QCOMPARE(sezeni().pocet_uloh, 0);
+        QVERIFY(!sezeni().druh_ulohy);
+        QVERIFY(!sezeni().napoveda_na_zaciatku);
         QVERIFY(scr_->jmeno_txt()->text().isEmpty() && scr_->jmeno_txt()->isVisible());
         over_pokracuj(false);
         over_tiskni(false);

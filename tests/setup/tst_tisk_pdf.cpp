@@ -3,7 +3,6 @@
 #include "common/hodiny.h"
 #include "common/katalog.h"
 #include "common/nahoda.h"
-#include "common/stav.h"
 #include "data/kontejner.h"
 #include "data/znacky.h"
 #include "nahrady/falesna_platforma.h"
@@ -300,16 +299,12 @@ private slots:
         for (int i = 1; i <= 20; ++i)
             data.append(QStringLiteral("Veta %1 m<á#a> medzeru.*%2%3").arg(i).arg(i > 10 ? 2 : 1).arg(i % 10));
         instalace.zapis_data("VERBANO2.DAT", data, true);
-        instalace.pouzij();
-        spolecny_stav.rocnik = 1;
-        spolecny_stav.tema = hlavicka.endsWith("abc") ? 7 : 1; // [5_2]: no section of topic 1
-        spolecny_stav.pocet_uloh = 15;
-        spolecny_stav.druh_ulohy = druh_t::doplnovacka;
+        const int tema = hlavicka.endsWith("abc") ? 7 : 1; // [5_2]: no section of topic 1
         pdf_dialog dialog;
         dialog.soubor = soubor.isEmpty() ? soubor : dir.filePath(soubor);
         dialog.zrusit = zrusit;
         tisk_ulohy_t tisk(dialog);
-        QCOMPARE(tisk.tiskni_cmd_Click(), vysledek);
+        QCOMPARE(tisk.tiskni_cmd_Click(instalace.data() + "/VERBANO2.DAT", 1, tema, druh_t::doplnovacka, 15), vysledek);
         QCOMPARE(platforma.zpravy.size(), zprava.isEmpty() ? 0 : 1);
         if (!zprava.isEmpty())
             QVERIFY2(platforma.zpravy[0].text.contains(zprava.replace("%1", dialog.soubor)) &&
@@ -323,7 +318,6 @@ private slots:
         if (!vet)
             return;
         QCOMPARE(tisk.losovani().pocet_uloh, vet);
-        QCOMPARE(spolecny_stav.pocet_uloh, vet);
         QVERIFY(QString::fromUtf8(spust("pdfinfo", {dialog.soubor})).contains("792 x 612 pts (letter)"));
         // The drawn sentences, not others: the first and the last of the draw.
         const QString text = strany_pdf(dialog.soubor).join(' ');

@@ -127,7 +127,6 @@ private slots:
         QFETCH(double, meritko);
         QFETCH(int, cekano);
         docasna_instalace instalace;
-        instalace.pouzij();
         instalace.vytvor_bitmapu(QStringLiteral("GRAFIKA/BG.BMP"), 20, 10);
         instalace.vytvor_bitmapu(QStringLiteral("GRAFIKA/JEN_1X.BMP"), 7, 5);
         for (int m : sady) {
@@ -135,10 +134,10 @@ private slots:
             QVERIFY(
                 vzor(QSize(20, 10), 5, 0, m).save(instalace.media() + QStringLiteral("/GRAFIKA@%1x/BG.PNG").arg(m)));
         }
-        QCOMPARE(zvol_sadu_obrazku(meritko), cekano);
-        const auto obrazek = nacti_bitmapu(QStringLiteral("GRAFIKA/BG.BMP"));
-        const auto jen_1x = nacti_bitmapu(QStringLiteral("GRAFIKA/JEN_1X.BMP"));
-        zvol_sadu_obrazku(1);
+        QCOMPARE(zvol_sadu_obrazku(instalace.media(), meritko), cekano);
+        const auto obrazek = nacti_bitmapu(instalace.media(), QStringLiteral("GRAFIKA/BG.BMP"));
+        const auto jen_1x = nacti_bitmapu(instalace.media(), QStringLiteral("GRAFIKA/JEN_1X.BMP"));
+        zvol_sadu_obrazku(instalace.media(), 1);
         QVERIFY(obrazek && jen_1x);
         QCOMPARE(obrazek->devicePixelRatio(), double(cekano));
         QCOMPARE(logicka_velikost(*obrazek), QSize(20, 10));

@@ -28,10 +28,10 @@ void docasna_instalace::zapis_vychozi_ini()
     zapis_ini({QStringLiteral("CD=") + media(), QStringLiteral("HD=") + data()});
 }
 
-void docasna_instalace::pouzij() const
+void docasna_instalace::pouzij(spolecny_stav_t &sezeni) const
 {
-    spolecny_stav.adresar_media = media();
-    spolecny_stav.adresar_dat = data();
+    sezeni.adresar_media = media();
+    sezeni.adresar_dat = data();
 }
 
 void docasna_instalace::vytvor_bitmapu(const QString &relativni, int sirka, int vyska, unsigned barva)

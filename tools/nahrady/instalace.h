@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+struct spolecny_stav_t;
+
 // A throw-away installation for a test: a media folder, a data folder and an INI naming
 // them, all in a temporary folder that disappears with the object.
 class docasna_instalace
@@ -20,8 +22,8 @@ public:
     void zapis_ini(const QStringList &radky);
     // Writes ORTANEL.INI naming this installation's folders.
     void zapis_vychozi_ini();
-    // Sets the shared state's folders to this installation.
-    void pouzij() const;
+    // Sets the session's folders to this installation.
+    void pouzij(spolecny_stav_t &sezeni) const;
 
     // A plain-coloured bitmap under the media folder.
     void vytvor_bitmapu(const QString &relativni, int sirka, int vyska, unsigned barva = 0xff336699u);

@@ -39,12 +39,13 @@ void dobehni(prohlidka &p)
 
 void otevri(prohlidka &p, int rocnik, int tema, druh_t druh, int pocet, int limit = 2)
 {
-    spolecny_stav.rocnik = rocnik;
-    spolecny_stav.tema = tema;
-    spolecny_stav.druh_ulohy = druh;
-    spolecny_stav.pocet_uloh = pocet;
-    spolecny_stav.limit_diktovani = limit;
-    spolecny_stav.napoveda_na_zaciatku = false;
+    spolecny_stav_t &s = p.okno().sezeni();
+    s.rocnik = rocnik;
+    s.tema = tema;
+    s.druh_ulohy = druh;
+    s.pocet_uloh = pocet;
+    s.limit_diktovani = limit;
+    s.napoveda_na_zaciatku = false;
     p.okno().uvolni(obrazovka_id::main_frm);
     p.okno().ukaz(obrazovka_id::main_frm, hostitel::potom_t::skryj);
     p.pockej(100);
@@ -99,10 +100,9 @@ void skontroluj(prohlidka &p)
 }
 
 const cast_prohlidky cast(
-    30,
-    [](hostitel &o) { o.zaregistruj(obrazovka_id::main_frm, [](QWidget *platno) { return new main_frm(platno); }); },
+    30, [](hostitel &o) { o.zaregistruj<main_frm>(obrazovka_id::main_frm); },
     [](prohlidka &p) {
-        const spolecny_stav_t volby = spolecny_stav;
+        const spolecny_stav_t volby = p.okno().sezeni();
         nahoda().zafixuj(20);
         p.zastavka(QStringLiteral("cviceni_doplnovacka"),
                    QStringLiteral("Fill-in exercise, first page, as the continue button opens it."), [&] {
@@ -202,11 +202,7 @@ const cast_prohlidky cast(
         p.klikni(gc::tlacitka[3].center());
         p.pockej(100);
         nahoda().uvolni();
-        spolecny_stav.rocnik = volby.rocnik;
-        spolecny_stav.tema = volby.tema;
-        spolecny_stav.druh_ulohy = volby.druh_ulohy;
-        spolecny_stav.pocet_uloh = volby.pocet_uloh;
-        spolecny_stav.limit_diktovani = volby.limit_diktovani;
+        p.okno().sezeni() = volby;
     },
     QStringLiteral("Exercise screen"));
 

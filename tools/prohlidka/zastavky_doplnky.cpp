@@ -39,8 +39,8 @@ const cast_prohlidky cast(
     [](prohlidka &p) {
         nahoda().zafixuj(50);
         // "5. ročník", "Prídavné mená": the set-up screen as the menu opens it.
-        spolecny_stav.rocnik = 1;
-        spolecny_stav.tema = 7;
+        p.okno().sezeni().rocnik = 1;
+        p.okno().sezeni().tema = 7;
         p.okno().uvolni(obrazovka_id::frm_select);
         p.okno().ukaz(obrazovka_id::frm_select, hostitel::potom_t::skryj);
         p.pockej(100);

@@ -6,6 +6,7 @@
 #include "common/stav.h"
 #include "prohlidka.h"
 #include "setup/tisk_beh.h"
+#include "shell/hostitel.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -62,8 +63,8 @@ const cast_prohlidky cast(
         nahoda().zafixuj(60);
         for (const list_t &l : listy) {
             const QString pdf = QDir(p.slozka()).filePath(l.nazev + QStringLiteral(".pdf"));
-            const bool vytisteno =
-                uloz_ukazku_listu(soubor_dat(QStringLiteral("VERBANO2.DAT")), l.rocnik, l.tema, l.druh, 10, pdf, 1);
+            const bool vytisteno = uloz_ukazku_listu(p.okno().sezeni().soubor_dat(QStringLiteral("VERBANO2.DAT")),
+                                                     l.rocnik, l.tema, l.druh, 10, pdf, 1);
             const QList<QImage> obrazky = vytisteno ? strany(pdf) : QList<QImage>();
             if (obrazky.size() < 2) {
                 p.chyba(QStringLiteral("%1: the worksheet could not be printed and rendered (pdftoppm)").arg(pdf));

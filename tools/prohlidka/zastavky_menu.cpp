@@ -21,7 +21,7 @@ void vyber_rocnik(prohlidka &p, int g)
 }
 
 const cast_prohlidky cast(
-    10, [](hostitel &o) { o.zaregistruj(obrazovka_id::hl_menu, [](QWidget *platno) { return new hl_menu(platno); }); },
+    10, [](hostitel &o) { o.zaregistruj<hl_menu>(obrazovka_id::hl_menu); },
     [](prohlidka &p) {
         // Right after start-up, before the activation's wait begins.
         p.zastavka(QStringLiteral("titulek"),

@@ -29,10 +29,7 @@ void dobehni(prohlidka &p)
 }
 
 const cast_prohlidky cast(
-    20,
-    [](hostitel &o) {
-        o.zaregistruj(obrazovka_id::frm_select, [](QWidget *platno) { return new frm_select(platno); });
-    },
+    20, [](hostitel &o) { o.zaregistruj<frm_select>(obrazovka_id::frm_select); },
     [](prohlidka &p) {
         p.zastavka(
             QStringLiteral("nastaveni"),

@@ -31,9 +31,8 @@ const QStringList vysledky_triedy = {
     QStringLiteral("|0|0|0"),
 };
 
-void priprav_cviceni()
+void priprav_cviceni(spolecny_stav_t &s)
 {
-    spolecny_stav_t &s = spolecny_stav;
     if (s.rocnik < 1 || s.tema < 1 || !s.druh_ulohy) {
         s.rocnik = 3;
         s.tema = 3;
@@ -51,9 +50,9 @@ void priprav_cviceni()
 // The screen is loaded afresh for every visit, as the exercise screen opens it.
 void otevri_tabulku(prohlidka &p, int spravne, int spatne, bool hotovo)
 {
-    spolecny_stav.pocet_spravne = spravne;
-    spolecny_stav.pocet_spatne = spatne;
-    spolecny_stav.vsetko_skontrolovane = hotovo;
+    p.okno().sezeni().pocet_spravne = spravne;
+    p.okno().sezeni().pocet_spatne = spatne;
+    p.okno().sezeni().vsetko_skontrolovane = hotovo;
     p.okno().uvolni(obrazovka_id::frm_tabulka);
     p.okno().ukaz(obrazovka_id::frm_tabulka, hostitel::potom_t::skryj);
     p.najed(QPoint(320, 120));
@@ -61,12 +60,9 @@ void otevri_tabulku(prohlidka &p, int spravne, int spatne, bool hotovo)
 }
 
 const cast_prohlidky cast(
-    40,
-    [](hostitel &o) {
-        o.zaregistruj(obrazovka_id::frm_tabulka, [](QWidget *platno) { return new frm_tabulka(platno); });
-    },
+    40, [](hostitel &o) { o.zaregistruj<frm_tabulka>(obrazovka_id::frm_tabulka); },
     [](prohlidka &p) {
-        priprav_cviceni();
+        priprav_cviceni(p.okno().sezeni());
         p.zastavka(QStringLiteral("tabulka_pocas_cvicenia"),
                    QStringLiteral("Score table visited in the middle of an exercise: no new row."),
                    [&] { otevri_tabulku(p, 7, 1, false); });
