@@ -7,4 +7,4 @@ count() { find "$@" \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 cat | 
 tests=$(count tests)
 code=$(count src tools)
 awk -v t="$tests" -v c="$code" \
-  'BEGIN { printf "tests %d / code %d lines = %.2f (bound 0.36)\n", t, c, t / c; exit (t / c > 0.36) }'
+  'BEGIN { printf "tests %d / code %d lines = %.3f (bound 0.36)\n", t, c, t / c; exit (t / c > 0.36) }'

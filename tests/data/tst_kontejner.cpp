@@ -92,12 +92,6 @@ private slots:
         QCOMPARE(nacti_vyjimky(dir_.filePath(QStringLiteral("VYJIMKY.DAT")), QStringLiteral("7_2")).pocet_vyjimek(), 0);
     }
 
-    void vypis_hlavicek()
-    {
-        const QString cesta = zapis("[5_1]|A*1|[5_9]abc|B*10|[bez konca|text [6_1] vo vnútri");
-        QCOMPARE(rozklicuj_dat_soubor(cesta), (QStringList{"5_1", "5_9", "bez konca"}));
-    }
-
     // The topic's exceptions in file order, the last entry at the end of the file included.
     void vyjimky_ze_souboru()
     {

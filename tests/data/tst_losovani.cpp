@@ -134,15 +134,6 @@ private slots:
         }
         QCOMPARE(texty, (QSet<int>{1, 2, 3}));
     }
-
-    // The tag search takes, per digit, the first line in file order that contains the tag.
-    void hledani_znacky_je_podretezec()
-    {
-        const QStringList radky{"Prvý výskyt *10 v texte <a#b>*99", "Text <a#b>*10", "Text <a#b>*11", "Text <a#b>*19"};
-        nahoda().zafixuj(1);
-        QCOMPARE(pocet_textu(radky), 1);
-        QCOMPARE(vylosuj_s(1, radky, true).vybrane_radky, (QList<int>{0, 2, 3}));
-    }
 };
 
 QTEST_APPLESS_MAIN(tst_losovani)

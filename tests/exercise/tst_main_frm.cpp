@@ -12,7 +12,6 @@
 #include "shell/hostitel.h"
 #include "shell/ukazatel.h"
 
-#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -405,25 +404,6 @@ private slots:
         klavesa(b, Qt::Key_QuoteDbl, 47, QString::fromUtf8(u.napise), u.mod, u.mod);
         QCOMPARE(text(b), QString::fromUtf8(u.potom));
         QCOMPARE(radek ? radek->cursorPosition() : v->textCursor().position(), u.kurzor);
-    }
-
-    // Known by its place, not by what it types: the US layout's ';' key works, a '"' from
-    // another key stays; Shift let go before the key still counts.
-    void uvozovky_podle_klavesy()
-    {
-        p_->otevri(QStringLiteral("DIKTAT"));
-        auto *b = qobject_cast<box_vety *>(p_->prvek(1));
-        b->setFocus();
-        klavesa(b, Qt::Key_Colon, 47, QStringLiteral(":"), Qt::ShiftModifier, Qt::ShiftModifier);
-        QCOMPARE(b->toPlainText(), QStringLiteral("“"));
-        QTest::keyClick(b, Qt::Key_QuoteDbl, Qt::ShiftModifier);
-        QCOMPARE(b->toPlainText(), QStringLiteral("“\""));
-        klavesa(b, Qt::Key_QuoteDbl, 47, QStringLiteral("\""), Qt::ShiftModifier, Qt::NoModifier);
-        QCOMPARE(b->toPlainText(), QStringLiteral("“\"“"));
-        // A pasted text with line breaks stays on the sentence's one paragraph.
-        QGuiApplication::clipboard()->setText(QStringLiteral("a\nb\r\nc"));
-        b->paste();
-        QCOMPARE(b->toPlainText(), QStringLiteral("“\"“a b c"));
     }
 
     // A list opens under its label with the layout's entries; near the bottom above it; F5 in it plays its sentence.

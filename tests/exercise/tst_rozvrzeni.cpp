@@ -87,20 +87,6 @@ private slots:
         QCOMPARE(s.losovani.pocet_zobrazenych, uloh);
     }
 
-    // The space that opens the second line is not drawn but belongs to the sentence.
-    void oddelovac_a_mezera_na_zacatku_radku()
-    {
-        const stranka_t stranka = prvni_stranka({"Prvá časť<,# >¦ druhá <č#c>asť.*1"}, druh_t::doplnovacka);
-        const QMap<int, radek_t> radky = radky_textu(stranka);
-        QCOMPARE(radky.keys(), (QList<int>{92, 110}));
-        QCOMPARE(radky[92].text, QStringLiteral("Prvá časť"));
-        QCOMPARE(radky[110].text, QStringLiteral("druhá asť."));
-        QCOMPARE(radky[110].zacatek, 95);
-        QCOMPARE(stranka.vety.first().check_mark.odpoved, QStringLiteral("Prvá časť, druhá časť."));
-        QCOMPARE(stranka.dopln_box[0].obdelnik.topLeft(), QPoint(95 + sirka12(QStringLiteral("Prvá časť")), 92));
-        QCOMPARE(stranka.dopln_box[1].obdelnik.topLeft(), QPoint(95 + sirka12(QStringLiteral("druhá ")), 110));
-    }
-
     // Where the first line breaks, how many lines there are (0: any), and where the first
     // element stands (null: anywhere).
     void zalomeni_data()

@@ -1,4 +1,4 @@
-// The main menu under the pupil's mouse: title, credits, grade and exit areas, topic
+// The main menu under the pupil's mouse: title, grade and exit areas, topic
 // buttons, sounds, and what the screen shows afterwards.
 #include "common/geometrie.h"
 #include "common/stav.h"
@@ -273,29 +273,6 @@ private slots:
         QCOMPARE(platforma_->obnoveni, 0);
         QCOMPARE(menu_->zvoleny_rocnik(), 3);
         QCOMPARE(okno_->aktualni(), menu_);
-    }
-
-    // The credits picture covers the menu until a click; without it the installation is
-    // broken.
-    void autori_a_zpet()
-    {
-        odkryj_menu();
-        mys::klikni(menu_, menu::autori.center());
-        QVERIFY(menu_->titulek_viditelny());
-        QCOMPARE(ploch(), 0);
-        mys::klikni(menu_, QPoint(100, 300));
-        QVERIFY(!menu_->titulek_viditelny());
-        QCOMPARE(ploch(), 6);
-        QCOMPARE(zvuk_->prehrano(klik), 2);
-
-        const QString credits = okno_->sezeni().soubor_media(QStringLiteral("GRAFIKA/CREDITS.BMP")),
-                      jinam = credits + ".x";
-        QVERIFY(QFile::rename(credits, jinam));
-        const int kod = konec_kodem([&] { emit menu_->autori()->klik(); });
-        QFile::rename(jinam, credits);
-        QCOMPARE(kod, 1);
-        QCOMPARE(platforma_->zpravy.size(), 1);
-        QCOMPARE(platforma_->zpravy[0].text, hlasky::chyba_cd);
     }
 };
 

@@ -4,10 +4,7 @@
 #include "shell/cekej.h"
 #include "shell/kresleni.h"
 #include "shell/obrazky.h"
-#include "shell/preklad.h"
 
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QtTest>
 #include <climits>
 #include <cmath>
@@ -189,21 +186,6 @@ private slots:
         QCOMPARE(precteno.has_value(), !obrazek.isNull());
         if (precteno)
             QCOMPARE(*precteno, obrazek);
-    }
-
-    // Qt's own buttons speak Slovak where Qt's catalogue is installed, the ones it leaves in
-    // English included; what the catalogue does translate stays its own.
-    void preklad_qt()
-    {
-        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_sk.qm")))
-            QSKIP("Qt's Slovak translations are not installed");
-        nacti_preklad_qt();
-        nacti_preklad_qt();
-        QDialogButtonBox tlacitka(QDialogButtonBox::Cancel | QDialogButtonBox::Yes);
-        QCOMPARE(tlacitka.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Zrušiť"));
-        QCOMPARE(tlacitka.button(QDialogButtonBox::Yes)->text().remove(u'&'), QStringLiteral("Áno"));
-        QCOMPARE(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("Tlačiť"));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Not a button"), QStringLiteral("Not a button"));
     }
 
     void trvani_data()
