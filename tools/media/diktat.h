@@ -24,7 +24,7 @@ struct hlas_t {
     QString program = QStringLiteral("espeak-ng");
     QString jazyk = QStringLiteral("sk");
     int slov_za_minutu = 130; // a dictation pace
-    int vzorkovani = 11025;   // sibilants up to 5.5 kHz, and the folder under 250 MB
+    int vzorkovani = 11025;   // sibilants up to 5.5 kHz; all recordings take 160 MB
     int bitu = 16;            // 8 bits hiss audibly in the quiet ends of words
     // What a recording depends on besides its text: a change re-records everything.
     QByteArray otisk() const;
