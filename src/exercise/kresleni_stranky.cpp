@@ -72,10 +72,7 @@ QImage vykresli_stranku(const stranka_t &stranka, const QImage &podklad, const o
     QImage obraz = podklad.convertToFormat(QImage::Format_RGB32);
     const QSize velikost(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     if (logicka_velikost(obraz) != velikost) {
-        const qreal pomer = obraz.isNull() ? 1.0 : obraz.devicePixelRatio();
-        QImage plne(velikost * pomer, QImage::Format_RGB32);
-        plne.setDevicePixelRatio(pomer);
-        plne.fill(Qt::white);
+        QImage plne = obraz_v_pomeru(velikost, obraz.isNull() ? 1.0 : obraz.devicePixelRatio(), Qt::white);
         QPainter(&plne).drawImage(0, 0, obraz);
         obraz = plne;
     }

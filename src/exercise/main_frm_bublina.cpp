@@ -24,10 +24,7 @@ void main_frm::stisk_znacky(int k, Qt::MouseButton tlacitko)
     const QRect kde(QPoint(g::bublina_x, check_mark(k)->y() - velikost.height() + 8), velikost);
     bublina_->hide();
     // What lies under the bubble, at the stage's own resolution.
-    const int pomer = qRound(obraz().devicePixelRatio());
-    QImage michacka(kde.size() * pomer, QImage::Format_RGB32);
-    michacka.setDevicePixelRatio(pomer);
-    michacka.fill(Qt::black);
+    QImage michacka = obraz_v_pomeru(kde.size(), qRound(obraz().devicePixelRatio()), Qt::black);
     render(&michacka, QPoint(), QRegion(kde));
     kresli_pruhledne(obrazek, velikost.width(), velikost.height(), obrazek.pixel(obrazek.width() - 1, 0), michacka,
                      michacka);

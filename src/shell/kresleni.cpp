@@ -61,6 +61,14 @@ void zkopiruj(QImage &dest, const QImage &obrazek)
 
 QSize logicka_velikost(const QImage &obrazek) { return obrazek.size() / pomer_obrazku(obrazek); }
 
+QImage obraz_v_pomeru(QSize velikost, qreal pomer, const QColor &barva)
+{
+    QImage obraz(velikost * pomer, QImage::Format_RGB32);
+    obraz.setDevicePixelRatio(pomer);
+    obraz.fill(barva);
+    return obraz;
+}
+
 QRgb pixel_v_bode(const QImage &obrazek, QPoint kde) { return obrazek.pixel(kde * pomer_obrazku(obrazek)); }
 
 QImage vyrez_obrazu(const QImage &obrazek, const QRect &kde)

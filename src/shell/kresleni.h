@@ -15,6 +15,8 @@
 
 // The picture's size in stage pixels.
 QSize logicka_velikost(const QImage &obrazek);
+// An opaque picture of the stage size at the ratio, filled with the colour.
+QImage obraz_v_pomeru(QSize velikost, qreal pomer, const QColor &barva);
 // The pixel under the stage point (x, y) of the picture.
 QRgb pixel_v_bode(const QImage &obrazek, QPoint kde);
 // The stage rectangle of the picture, at the picture's own ratio.

@@ -27,11 +27,7 @@ namespace
 // names, counters) is as sharp as the pictures.
 QImage prazdny_obraz()
 {
-    const int pomer = sada_obrazku();
-    QImage obraz(geometrie::sirka_obrazovky * pomer, geometrie::vyska_obrazovky * pomer, QImage::Format_RGB32);
-    obraz.setDevicePixelRatio(pomer);
-    obraz.fill(Qt::black);
-    return obraz;
+    return obraz_v_pomeru(QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky), sada_obrazku(), Qt::black);
 }
 } // namespace
 
