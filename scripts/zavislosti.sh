@@ -14,8 +14,9 @@ packages=(
   # run: platform plugins, sound output, the bundled font's source, Qt's Slovak dialogs
   libqt6multimedia6 libpulse0 libqt6charts6
   fonts-liberation2 qt6-translations-l10n
-  # media pipeline: the dictation voice
-  espeak-ng
+  # media pipeline: the dictation voice; another program's reader and writer of its
+  # IMA ADPCM files, which the media test compares with the program's own
+  espeak-ng sndfile-programs
   # the sound test's private sound server, and its recording of what the program plays
   pulseaudio pulseaudio-utils
   # tests, screenshots and PDF checks under a real X display

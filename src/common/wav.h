@@ -4,7 +4,7 @@
 #include <optional>
 
 // PCM sound from a RIFF WAVE file: the one reader the program plays with and the media
-// build checks its recordings with.
+// build checks its recordings with. IMA ADPCM files are returned decoded.
 namespace wav
 {
 
@@ -23,13 +23,18 @@ struct pcm_t {
 // damaged; a stream written to a pipe cannot know its length, so what is there counts.
 enum class delky_t { presne, proud };
 
-// The "fmt " and "data" chunks of 8- or 16-bit PCM, mono or stereo, at any rate; other
-// chunks are skipped with their pad bytes. Empty when the bytes are not such a sound, hold
-// no frame, or (read exactly) lie about a size.
+// The "fmt " and "data" chunks of 8- or 16-bit PCM or 4-bit IMA ADPCM (decoded to 16-bit),
+// mono or stereo, at any rate; other chunks are skipped with their pad bytes. ADPCM's last
+// block may be short, and its "fact" chunk, when there, limits the frames. Empty when the
+// bytes are not such a sound, hold no frame, or (read exactly) lie about a size.
 std::optional<pcm_t> precti(const QByteArray &bajty, delky_t delky = delky_t::presne);
 
 // A RIFF WAVE file of the sound: "fmt " and "data", with the pad byte after odd data.
 QByteArray zapis(const pcm_t &pcm);
+// The sound as IMA ADPCM, a quarter of 16-bit PCM's size: blocks of 256 bytes per channel
+// (505 frames; the last one filled up by repeating the last frame) and a "fact" chunk with
+// the true number of frames.
+QByteArray zapis_ima(const pcm_t &pcm);
 
 // The samples as signed 16-bit: 8-bit sound widened, 16-bit returned as it is.
 QByteArray na_16_bitu(const pcm_t &pcm);

@@ -5,6 +5,7 @@
 #include "common/katalog.h"
 #include "data/kontejner.h"
 #include "data/znacky.h"
+#include "diktat.h"
 #include "exercise/obrazky_cviceni.h"
 #include "nahrady/instalace.h"
 #include "sestaveni.h"
@@ -13,6 +14,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,6 +55,17 @@ QStringList vsechny_obrazky()
         nazvy << (n.contains('%') ? QStringList{n.arg(0), n.arg(1)} : QStringList{n});
     nazvy.removeDuplicates();
     return nazvy;
+}
+
+// The ratio of the signal to the difference, in dB.
+double odstup(const wav::pcm_t &a, const wav::pcm_t &b)
+{
+    const auto *x = reinterpret_cast<const qint16 *>(a.data.constData()),
+               *y = reinterpret_cast<const qint16 *>(b.data.constData());
+    double s = 0, e = 0;
+    for (qsizetype i = 0; i < a.data.size() / 2; ++i)
+        s += double(x[i]) * x[i], e += double(x[i] - y[i]) * (x[i] - y[i]);
+    return 10 * std::log10(s / std::max(e, 1.0));
 }
 
 } // namespace
@@ -108,6 +121,7 @@ private slots:
             const auto z = zvuk::precti_wav(obsah(slozka.filePath(nazev)));
             QVERIFY2(p && z, qPrintable(nazev));
             QVERIFY(p->kanalu == 1 && p->bitu == 16 && p->vzorkovani >= 8000 && p->vzorkovani <= 22050);
+            QVERIFY(obsah(slozka.filePath(nazev)).size() < p->data.size() / 3); // stored compressed
             QVERIFY(*std::max_element(z->vzorky.begin(), z->vzorky.end()) > 0.3f);
             const int znaku = int(vypis_vety(radek).spravna_veta.size());
             QVERIFY2(p->delka() >= 0.5 + znaku / 25.0 && p->delka() <= 1.5 + znaku / 6.0,
@@ -115,6 +129,59 @@ private slots:
         }
         ocekavane.sort();
         QCOMPARE(slozka.entryList({"*.WAV"}, QDir::Files), ocekavane);
+    }
+
+    void ima_adpcm_data()
+    {
+        QTest::addColumn<QByteArray>("wav");
+        QTest::addColumn<double>("mez"); // the least ratio of signal to error, dB
+        diktat::hlas_t hlas;
+        hlas.bitu = 16;
+        const auto veta = diktat::namluv(hlas, "Na jeseň sme s dedkom zbierali v lese huby a gaštany.");
+        QVERIFY(veta);
+        QTest::newRow("a spoken sentence") << *veta << 20.5;                      // 21.4; 19.2 without the look-ahead
+        QTest::newRow("the click") << obsah(v_mediich("ZVUK/CLICK.WAV")) << 26.0; // 27.9
+        // Stereo: the sentence forwards on the left, backwards on the right.
+        wav::pcm_t stereo = *wav::precti(*veta);
+        const QByteArray d = std::exchange(stereo.data, {});
+        for (qsizetype i = 0; i < d.size(); i += 2)
+            stereo.data.append(d.mid(i, 2)).append(d.mid(d.size() - 2 - i, 2));
+        stereo.kanalu = 2;
+        QTest::newRow("stereo") << wav::zapis(stereo) << 20.5;
+    }
+    // IMA ADPCM as the recordings are stored: read back close to the sound and of its
+    // length; another program's reader of the format gives the same samples,
+    // and the file of its writer is read as that program reads it.
+    void ima_adpcm()
+    {
+        QFETCH(QByteArray, wav);
+        QFETCH(double, mez);
+        const auto puvodni = wav::precti(wav);
+        QVERIFY(puvodni);
+        const QByteArray ima = wav::zapis_ima(*puvodni);
+        const auto p = wav::precti(ima);
+        QVERIFY(p);
+        QCOMPARE((QList<qint64>{p->kanalu, p->vzorkovani, p->bitu, p->snimku()}),
+                 (QList<qint64>{puvodni->kanalu, puvodni->vzorkovani, 16, puvodni->snimku()}));
+        QVERIFY2(odstup(*puvodni, *p) >= mez, qPrintable(QString::number(odstup(*puvodni, *p))));
+
+        const QString prevod = QStandardPaths::findExecutable("sndfile-convert");
+        if (prevod.isEmpty())
+            QSKIP("sndfile-convert (sndfile-programs) is not installed");
+        QTemporaryDir dir;
+        int n = 0;
+        const auto preved = [&](const QByteArray &b, const char *na) {
+            QFile f(dir.filePath(QString("%1.wav").arg(++n)));
+            const QString ven = dir.filePath(QString("%1.wav").arg(++n));
+            const bool zapsano = f.open(QIODevice::WriteOnly) && f.write(b) == b.size() && f.flush();
+            return zapsano && spust(prevod, {na, f.fileName(), ven}).first == 0 ? obsah(ven) : QByteArray();
+        };
+        const auto jejich = wav::precti(preved(ima, "-pcm16")); // it decodes the last block whole
+        QVERIFY(jejich && jejich->data.startsWith(p->data));
+        const QByteArray jejich_ima = preved(wav, "-ima-adpcm"); // in blocks of its own size
+        const auto nase = wav::precti(jejich_ima);
+        const auto jejich_pcm = wav::precti(preved(jejich_ima, "-pcm16"));
+        QVERIFY(nase && jejich_pcm && jejich_pcm->data.startsWith(nase->data) && nase->snimku() >= puvodni->snimku());
     }
 
     // A build makes what is missing or changed, keeps the rest, reports a failure and tries

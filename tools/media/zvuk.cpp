@@ -28,9 +28,9 @@ std::optional<zvuk_t> precti_wav(const QByteArray &bajty, wav::delky_t delky)
 
 QByteArray zapis_wav(const zvuk_t &z, int bitu)
 {
-    wav::pcm_t p{1, z.vzorkovani, bitu, {}};
-    p.data.reserve(z.vzorky.size() * bitu / 8);
-    if (bitu == 16) {
+    wav::pcm_t p{1, z.vzorkovani, bitu == 8 ? 8 : 16, {}};
+    p.data.reserve(z.vzorky.size() * p.bitu / 8);
+    if (p.bitu == 16) {
         char x[2];
         for (float v : z.vzorky) {
             qToLittleEndian(static_cast<qint16>(std::lround(std::clamp(v, -1.0f, 1.0f) * 32767.0f)), x);
@@ -49,7 +49,7 @@ QByteArray zapis_wav(const zvuk_t &z, int bitu)
             p.data.append(static_cast<char>(std::clamp<long>(std::lround(s) + 128, 0, 255)));
         }
     }
-    return wav::zapis(p);
+    return bitu == 4 ? wav::zapis_ima(p) : wav::zapis(p);
 }
 
 zvuk_t prevzorkuj(const zvuk_t &z, int vzorkovani)

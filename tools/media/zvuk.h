@@ -17,12 +17,12 @@ struct zvuk_t {
 namespace zvuk
 {
 
-// A PCM WAV file (8- or 16-bit, mono or stereo, which is mixed down), read by the
+// A WAV file (PCM or IMA ADPCM, mono or stereo, which is mixed down), read by the
 // program's own reader; empty when the bytes are not one. A stream from a pipe may not
 // know its length.
 std::optional<zvuk_t> precti_wav(const QByteArray &bajty, wav::delky_t delky = wav::delky_t::presne);
-// A mono PCM WAV file of 8 or 16 bits per sample. Eight bits are dithered with a fixed
-// seed, so the same sound always gives the same bytes.
+// A mono WAV file of 8- or 16-bit PCM, or of 4-bit IMA ADPCM. Eight bits are dithered
+// with a fixed seed, so the same sound always gives the same bytes.
 QByteArray zapis_wav(const zvuk_t &zvuk, int bitu);
 
 // A windowed-sinc resampling to another rate; frequencies above the lower rate's
