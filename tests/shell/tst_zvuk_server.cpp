@@ -96,36 +96,28 @@ private slots:
         const auto pcm = nacti(QDir(tema).entryInfoList({"*.WAV"}, QDir::Files, QDir::Size).last().filePath());
         QVERIFY(pcm);
         radek("8-bit odd recording", zapis("ODD.WAV", osmibitovy(*pcm, 1)));
-        // Files that lie about their sizes or hold no PCM sound.
+        // Files that lie about their sizes or hold no PCM or IMA ADPCM sound.
         const QByteArray dobry = wav::zapis({1, 8000, 16, QByteArray(16000, '\x40')});
-        const auto zly = [&](const char *nazev, QByteArray b) {
-            QVERIFY2(!wav::precti(b), nazev);
-            radek(nazev, zapis(nazev, b));
+        const auto zly = [&](const char *n, QByteArray b) {
+            QVERIFY2(!wav::precti(b), n);
+            radek(n, zapis(n, b));
         };
         const auto s = [](int kde, QByteArray za, QByteArray b) { return b.replace(kde, za.size(), za); };
         zly("data longer than the file", dobry.left(3000));
         zly("data size past the end", s(40, QByteArray("\xff\xff\x00\x00", 4), dobry));
-        zly("chunk size past the end", s(16, QByteArray("\xf0\xff\xff\xff", 4), dobry));
         zly("no channels", s(22, QByteArray("\0\0", 2), dobry));
         zly("24 bits", s(34, QByteArray("\x18\0", 2), dobry));
         zly("compressed", s(20, QByteArray("\x02\0", 2), dobry));
         zly("block size lies", s(32, QByteArray("\x07\0", 2), dobry));
-        zly("cut after the format", dobry.left(36));
         zly("empty data", wav::zapis({1, 8000, 16, {}}));
-        // IMA ADPCM: a short last block plays what it holds; a damaged header does not play.
         const QByteArray ima = wav::zapis_ima(*klik); // two blocks of 256 bytes
-        const auto data_jen = [&](quint32 n) {
-            QByteArray b = ima.left(60 + n);
-            qToLittleEndian<quint32>(52 + n, b.data() + 4);
-            qToLittleEndian<quint32>(n, b.data() + 56);
-            return b;
-        };
+        const auto le = [](quint32 v) { return QByteArray(reinterpret_cast<const char *>(&v), 4); }; // on x86
+        const auto data_jen = [&](quint32 n) { return s(4, le(52 + n), s(56, le(n), ima.left(60 + n))); };
         radek("ADPCM with a short last block", zapis("KRATSI.WAV", data_jen(256 + 156)));
         QCOMPARE(wav::precti(data_jen(256 + 156))->snimku(), 505 + 1 + (156 - 4) / 4 * 8);
         zly("ADPCM step index past the table", s(62, "\x59", ima));
         zly("ADPCM block of no whole groups", s(32, "\xfe", ima));
         zly("ADPCM block of no size", s(32, QByteArray(2, 0), ima));
-        zly("ADPCM frames per block lie", s(38, "\xf8", ima));
         zly("ADPCM data shorter than a header", data_jen(3));
         zly("text", "RIFF this is not a sound at all, only some text");
         radek("missing file", dir_.filePath("NENI.WAV"));
