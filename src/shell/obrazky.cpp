@@ -14,6 +14,7 @@
 #include <cstring>
 #include <future>
 #include <map>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #if defined(__x86_64__) || defined(__i386__)
@@ -103,6 +104,46 @@ std::optional<QImage> rychly_bmp(const QByteArray &bajty)
     return obrazek;
 }
 
+// A 32-bit top-down bitmap whose rows start on a four-byte boundary is a picture in Qt's own
+// pixel layout (the unused fourth byte is ignored by Qt as by the drawing helpers): it is
+// drawn from the mapped file as it stands, with no decoding and no memory of its own. The
+// large sets' first-frame pictures are stored so. (The media folder is replaced whole, file
+// by file, never rewritten in place, so the mapping keeps the picture it was made from.)
+std::optional<QImage> mapovany_bmp(const uchar *d, qint64 velikost, void *mapa)
+{
+    if (velikost < 54 || d[0] != 'B' || d[1] != 'M')
+        return std::nullopt;
+    const char *c = reinterpret_cast<const char *>(d);
+    const quint32 data = cti32(c + 10);
+    const qint64 sirka = static_cast<qint32>(cti32(c + 18));
+    const qint64 vyska = -qint64(static_cast<qint32>(cti32(c + 22)));
+    if (cti32(c + 14) < 40 || cti16(c + 26) != 1 || cti16(c + 28) != 32 || cti32(c + 30) != 0 || data % 4 != 0 ||
+        sirka <= 0 || sirka > 10000 || vyska <= 0 || vyska > 10000 || data > velikost ||
+        velikost - data < sirka * vyska * 4)
+        return std::nullopt;
+    return QImage(
+        d + data, int(sirka), int(vyska), qsizetype(sirka) * 4, QImage::Format_RGB32,
+        [](void *m) {
+            auto *z = static_cast<std::pair<void *, size_t> *>(m);
+            ::munmap(z->first, z->second);
+            delete z;
+        },
+        new std::pair<void *, size_t>(mapa, size_t(velikost)));
+}
+
+// A bitmap (from its 54 bytes of headers) of a depth the program reads, whose rows are all
+// in the file where they are stored uncompressed.
+bool je_cela_bitmapa(const QByteArray &hlavicka, qint64 velikost_souboru)
+{
+    const char *h = hlavicka.constData();
+    const qint64 sirka = static_cast<qint32>(cti32(h + 18));
+    const qint64 vyska = std::abs(qint64(static_cast<qint32>(cti32(h + 22))));
+    const qint64 bitu = cti16(h + 28);
+    const qint64 radek = (sirka * bitu + 31) / 32 * 4;
+    return sirka > 0 && vyska > 0 && cti16(h + 26) == 1 && QList<qint64>{1, 4, 8, 16, 24, 32}.contains(bitu) &&
+           (cti32(h + 30) != 0 || cti32(h + 10) + radek * vyska <= velikost_souboru);
+}
+
 // Why the last picture could not be read, for the message on standard error.
 QString &posledni_chyba()
 {
@@ -164,17 +205,19 @@ std::optional<QImage> s_pomerem(std::optional<QImage> obrazek, int pomer)
 
 int zvol_sadu_obrazku(const QString &media, qreal meritko)
 {
-    predctene().clear();
-    zvolena_sada = 1;
-    if (meritko <= 1.0)
-        return zvolena_sada;
-    for (int sada : {2, 3}) {
-        if (!QFileInfo(spoj_cestu(media, QStringLiteral("GRAFIKA@%1x").arg(sada))).isDir())
-            continue;
-        zvolena_sada = sada;
-        if (sada >= meritko)
-            break;
-    }
+    int sada = 1;
+    if (meritko > 1.0)
+        for (int vetsi : {2, 3}) {
+            if (!QFileInfo(spoj_cestu(media, QStringLiteral("GRAFIKA@%1x").arg(vetsi))).isDir())
+                continue;
+            sada = vetsi;
+            if (vetsi >= meritko)
+                break;
+        }
+    // Pictures read ahead from the set still chosen are kept.
+    if (sada != zvolena_sada)
+        predctene().clear();
+    zvolena_sada = sada;
     return zvolena_sada;
 }
 
@@ -188,9 +231,16 @@ std::optional<QImage> nacti_obrazek_souboru(const QString &cesta)
     if (!otevri(soubor, cesta))
         return std::nullopt;
     std::optional<QImage> obrazek;
-    if (uchar *mapa = soubor.size() > 0 ? soubor.map(0, soubor.size()) : nullptr) {
-        obrazek = dekoduj_obrazek(QByteArray::fromRawData(reinterpret_cast<const char *>(mapa), soubor.size()));
-        soubor.unmap(mapa);
+    const qint64 velikost = soubor.size();
+    void *mapa =
+        velikost > 0 ? ::mmap(nullptr, size_t(velikost), PROT_READ, MAP_PRIVATE, soubor.handle(), 0) : MAP_FAILED;
+    if (mapa != MAP_FAILED) {
+        const auto *d = static_cast<const uchar *>(mapa);
+        obrazek = mapovany_bmp(d, velikost, mapa);
+        if (!obrazek) {
+            obrazek = dekoduj_obrazek(QByteArray::fromRawData(reinterpret_cast<const char *>(d), velikost));
+            ::munmap(mapa, size_t(velikost));
+        }
     } else {
         obrazek = dekoduj_obrazek(soubor.readAll());
     }
@@ -204,16 +254,20 @@ bool je_citelny_obrazek(const QString &cesta)
     QFile soubor;
     if (!otevri(soubor, cesta))
         return false;
-    // The header tells the size; a bitmap's rows must also be all there.
+    // The header tells the size; a bitmap's rows must also be all there. The media folder's
+    // bitmaps and PNG files are judged by their own headers: Qt's reader would first look
+    // through its plug-ins, a noticeable part of start-up.
     const QByteArray hlavicka = soubor.peek(54);
-    QImageReader ctenar(&soubor);
-    const QSize velikost = ctenar.size();
-    bool ok = velikost.isValid() && !velikost.isEmpty();
-    if (ok && hlavicka.startsWith("BM") && hlavicka.size() >= 54) {
-        const qint64 data = cti32(hlavicka.constData() + 10);
-        const qint64 bitu = cti16(hlavicka.constData() + 28);
-        const qint64 radek = (velikost.width() * bitu + 31) / 32 * 4;
-        ok = cti32(hlavicka.constData() + 30) != 0 || data + radek * velikost.height() <= soubor.size();
+    const char *h = hlavicka.constData();
+    bool ok = false;
+    if (hlavicka.startsWith("BM") && hlavicka.size() >= 54 && cti32(h + 14) >= 40) {
+        ok = je_cela_bitmapa(hlavicka, soubor.size());
+    } else if (hlavicka.startsWith("\x89PNG\r\n\x1a\n") && hlavicka.size() >= 24 && hlavicka.mid(12, 4) == "IHDR") {
+        const quint32 sirka = qFromBigEndian<quint32>(h + 16), vyska = qFromBigEndian<quint32>(h + 20);
+        ok = sirka > 0 && vyska > 0 && sirka < 0x80000000u && vyska < 0x80000000u;
+    } else {
+        const QSize velikost = QImageReader(&soubor).size();
+        ok = velikost.isValid() && !velikost.isEmpty();
     }
     if (!ok)
         hlas_chybu_souboru(cesta, neni_obrazek);
@@ -224,6 +278,10 @@ std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
 {
     if (auto rychle = rychly_bmp(bajty))
         return rychle;
+    // Qt's reader would fill the rows a damaged bitmap lacks.
+    if (bajty.startsWith("BM") && bajty.size() >= 54 && cti32(bajty.constData() + 14) >= 40 &&
+        !je_cela_bitmapa(bajty, bajty.size()))
+        return std::nullopt;
     QImage obrazek = QImage::fromData(bajty);
     if (obrazek.isNull())
         return std::nullopt;
@@ -250,6 +308,12 @@ std::optional<QImage> nacti_bitmapu(const QString &media, const QString &relativ
     int pomer = 1;
     const QString cesta = cesta_v_sade(media, relativni, &pomer);
     return s_pomerem(nacti_obrazek_souboru(cesta), pomer);
+}
+
+bool je_citelna_bitmapa(const QString &media, const QString &relativni)
+{
+    int pomer = 1;
+    return je_citelny_obrazek(cesta_v_sade(media, relativni, &pomer));
 }
 
 bool odlozena_bitmapa::nacti(const QString &media, const QString &relativni)

@@ -28,6 +28,8 @@ int sada_obrazku();
 // the chosen set with its device pixel ratio (the 1× file where the set lacks it);
 // empty optional when it cannot be read.
 std::optional<QImage> nacti_bitmapu(const QString &media, const QString &relativni);
+// Whether that bitmap can be read, judged as je_citelny_obrazek judges.
+bool je_citelna_bitmapa(const QString &media, const QString &relativni);
 
 // Starts reading the bitmap on another thread; the next nacti_bitmapu of the name takes
 // the result. Start-up reads its large first pictures side by side this way.

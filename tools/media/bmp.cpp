@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QHash>
 #include <QList>
+#include <QtEndian>
 #include <algorithm>
 
 namespace bmp
@@ -121,6 +122,31 @@ int nejblizsi(const QList<QRgb> &paleta, QRgb c)
 } // namespace
 
 QByteArray zakoduj_24(const QImage &obrazek) { return uloz(obrazek.convertToFormat(QImage::Format_RGB32)); }
+
+QByteArray zakoduj_32(const QImage &zdroj)
+{
+    const QImage obrazek = zdroj.convertToFormat(QImage::Format_RGB32);
+    constexpr int data = 64; // the 54 bytes of the headers, rounded up
+    const qsizetype radek = qsizetype(obrazek.width()) * 4;
+    QByteArray b(data, '\0');
+    const auto cislo = [&b](int kde, quint32 hodnota) { qToLittleEndian(hodnota, b.data() + kde); };
+    b[0] = 'B';
+    b[1] = 'M';
+    cislo(2, quint32(data + radek * obrazek.height()));
+    cislo(10, data);
+    cislo(14, 40);
+    cislo(18, quint32(obrazek.width()));
+    cislo(22, quint32(-obrazek.height())); // negative: rows from the top
+    qToLittleEndian<quint16>(1, b.data() + 26);
+    qToLittleEndian<quint16>(32, b.data() + 28);
+    cislo(34, quint32(radek * obrazek.height()));
+    cislo(38, 2835); // 72 dots per inch
+    cislo(42, 2835);
+    b.reserve(data + radek * obrazek.height());
+    for (int y = 0; y < obrazek.height(); ++y)
+        b.append(reinterpret_cast<const char *>(obrazek.constScanLine(y)), radek);
+    return b;
+}
 
 QImage na_paletu(const QImage &zdroj)
 {

@@ -44,8 +44,9 @@ QByteArray png_rgb(const QImage &obrazek) { return png::zakoduj(obrazek); }
 // The help pictures keep their 256 colours at every size: a third of the file.
 QByteArray png_paleta(const QImage &obrazek) { return png::zakoduj(bmp::na_paletu(obrazek)); }
 
-// The two pictures of the program's first frame stay uncompressed bitmaps at every size:
-// decoding them as PNG would double the time to the title picture on a large display.
+// The two pictures of the program's first frame are bitmaps at every size, in the larger sets
+// ones the program draws from the file without decoding: decoding them took most of the time
+// to the title picture on a large display.
 bool prvni_snimek(const QString &nazev)
 {
     return nazev == QLatin1String("GRAFIKA/TITLE.BMP") || nazev == QLatin1String("GRAFIKA/SELECT/BCKG.BMP");
@@ -79,7 +80,7 @@ struct prace_t {
     {
         for (int m : {2, 3}) {
             const QString jmeno = vetsi_nazev(nazev, m, prvni_snimek(nazev));
-            const auto kodovani = prvni_snimek(nazev) ? bmp::zakoduj_24 : format;
+            const auto kodovani = prvni_snimek(nazev) ? bmp::zakoduj_32 : format;
             ukoly.append({jmeno, "png|" + vstupy.otisk_programu + '|' + jmeno.toUtf8() + '|' + vstup,
                           [kresli, m, kodovani](QString *chyba) {
                               kresleni::nastav_meritko(m);
