@@ -40,12 +40,16 @@ hl_menu::hl_menu(spolecny_stav_t &sezeni, QWidget *rodic) : obrazovka(sezeni, ro
     connect(zdroj_, &aktivni_plocha::klik, this, &hl_menu::klik_na_zdroj);
 }
 
+namespace
+{
+const QString soubor_pozadi = QStringLiteral("GRAFIKA/SELECT/BCKG.BMP");
+}
+
 bool hl_menu::nacti_pozadi()
 {
-    const auto pozadi = nacti_bitmapu(QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"));
-    if (!pozadi)
+    if (!je_citelna_bitmapa(sezeni().adresar_media, soubor_pozadi))
         return false;
-    nastav_obraz(*pozadi);
+    nastav_obraz_pozdeji([this] { return nacti_bitmapu(soubor_pozadi); });
     return true;
 }
 

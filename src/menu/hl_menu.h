@@ -21,7 +21,9 @@ class hl_menu : public obrazovka
 public:
     explicit hl_menu(spolecny_stav_t &sezeni, QWidget *rodic = nullptr);
 
-    // Start-up steps that load the screen's bitmaps; false when one cannot be read.
+    // Start-up steps that load the screen's bitmaps; false when one cannot be read. The
+    // background is checked here and read when the menu is first drawn: the first frame
+    // shows only the title over it.
     bool nacti_pozadi();
     bool nacti_tlacitka();
     bool nacti_temata();

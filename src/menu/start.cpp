@@ -49,6 +49,8 @@ void vycentruj(hostitel &okno)
                   (displej.height() - geometrie::vyska_obrazovky) / 2);
 }
 
+const QString soubor_titulku = QStringLiteral("GRAFIKA/TITLE.BMP");
+
 } // namespace
 
 hl_menu *spust_program(hostitel &okno)
@@ -83,12 +85,11 @@ hl_menu *spust_program(hostitel &okno)
     vycentruj(okno);
     // Full screen fills the window's screen: the pictures come from the set for the scale
     // the stage will have there, read once. Where the window stays smaller, the set is
-    // chosen again below.
+    // chosen again below, and the pictures read ahead are read again from that set.
     if (const QScreen *s = okno.screen())
         zvol_sadu_obrazku(sezeni.adresar_media, meritko_na(s->size()) * s->devicePixelRatio());
-    // The two pictures of the first frame: the menu's background and the title over it.
-    predcti_bitmapu(sezeni.adresar_media, QStringLiteral("GRAFIKA/TITLE.BMP"));
-    predcti_bitmapu(sezeni.adresar_media, QStringLiteral("GRAFIKA/SELECT/BCKG.BMP"));
+    // The picture of the first frame, read while the window is made.
+    predcti_bitmapu(sezeni.adresar_media, soubor_titulku);
 
     auto *menu = qobject_cast<hl_menu *>(okno.nacti(obrazovka_id::hl_menu));
     if (!menu)
@@ -97,10 +98,7 @@ hl_menu *spust_program(hostitel &okno)
         chyba_behu();
 
     prepni_rozliseni(&okno);
-    const int sada = sada_obrazku();
-    if (zvol_sadu_obrazku(sezeni.adresar_media, meritko_na(okno.size()) * okno.devicePixelRatioF()) != sada &&
-        !menu->nacti_pozadi())
-        chyba_behu();
+    zvol_sadu_obrazku(sezeni.adresar_media, meritko_na(okno.size()) * okno.devicePixelRatioF());
 
     if (!menu->nacti_tlacitka())
         chyba_behu();

@@ -29,15 +29,43 @@ QImage prazdny_obraz()
 {
     return obraz_v_pomeru(QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky), sada_obrazku(), Qt::black);
 }
+// The picture as the persistent image: one of the screen's size is taken as it is (shared
+// until first drawn on), any other drawn onto a black stage.
+QImage jako_obraz(const QImage &obrazek)
+{
+    if (logicka_velikost(obrazek) == QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky) &&
+        obrazek.format() == QImage::Format_RGB32 && obrazek.devicePixelRatio() == sada_obrazku())
+        return obrazek;
+    QImage novy = prazdny_obraz();
+    QPainter p(&novy);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(0, 0, obrazek);
+    return novy;
+}
 } // namespace
 
 // Black until the screen loads its background; made only when something asks for it before
 // then, since every screen replaces it at once.
 QImage &obrazovka::pripraveny_obraz() const
 {
-    if (obraz_.isNull())
+    if (!obraz_.isNull())
+        return obraz_;
+    if (nacti_obraz_) {
+        const auto obrazek = std::exchange(nacti_obraz_, nullptr)();
+        if (!obrazek)
+            chyba_behu();
+        obraz_ = jako_obraz(*obrazek);
+    } else {
         obraz_ = prazdny_obraz();
+    }
     return obraz_;
+}
+
+void obrazovka::nastav_obraz_pozdeji(std::function<std::optional<QImage>()> nacti)
+{
+    obraz_ = QImage();
+    nacti_obraz_ = std::move(nacti);
+    update();
 }
 
 void obrazovka::aktivuj()
@@ -48,19 +76,8 @@ void obrazovka::aktivuj()
 
 void obrazovka::nastav_obraz(const QImage &obrazek)
 {
-    // A background of the screen's size is taken as it is (shared until first drawn on).
-    if (logicka_velikost(obrazek) == QSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky) &&
-        obrazek.format() == QImage::Format_RGB32 && obrazek.devicePixelRatio() == sada_obrazku()) {
-        obraz_ = obrazek;
-        update();
-        return;
-    }
-    QImage novy = prazdny_obraz();
-    QPainter p(&novy);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(0, 0, obrazek);
-    p.end();
-    obraz_ = novy;
+    nacti_obraz_ = nullptr;
+    obraz_ = jako_obraz(obrazek);
     update();
 }
 

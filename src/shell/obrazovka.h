@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class aktivni_plocha;
@@ -49,6 +50,10 @@ public:
     const QImage &obraz() const { return pripraveny_obraz(); }
     // Replaces the whole persistent image.
     void nastav_obraz(const QImage &obrazek);
+    // The same, with the picture read only when the image is first needed (drawn, or drawn
+    // on): what a picture over the whole screen hides need not delay the first frame. A
+    // picture that cannot be read then stops the program as any unreadable picture does.
+    void nastav_obraz_pozdeji(std::function<std::optional<QImage>()> nacti);
     // A plain copy of the picture at (x, y) into the persistent image and onto the window.
     void vykresli_obrazek(const QImage &obrazek, QPoint kde);
     // Repaints the rectangle of the window from the persistent image (after drawing into
@@ -108,6 +113,7 @@ private:
 
     spolecny_stav_t &sezeni_;
     mutable QImage obraz_;
+    mutable std::function<std::optional<QImage>()> nacti_obraz_;
     QImage zaloha_;
     QPoint zaloha_kde_;
     QList<aktivni_plocha *> plochy_;
