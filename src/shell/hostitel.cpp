@@ -29,11 +29,6 @@ hostitel::hostitel(QWidget *rodic) : QGraphicsView(rodic)
     scena_ = new QGraphicsScene(this);
     scena_->setSceneRect(0, 0, geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
     scena_->setBackgroundBrush(Qt::black);
-    platno_ = new QWidget;
-    platno_->setFixedSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
-    platno_->setAutoFillBackground(false);
-    proxy_ = scena_->addWidget(platno_);
-    proxy_->setPos(0, 0);
     setScene(scena_);
     setAlignment(Qt::AlignCenter);
     resize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
@@ -58,6 +53,19 @@ obrazovka *hostitel::najdi(obrazovka_id id) const
     return it == nactene_.end() ? nullptr : it->second.data();
 }
 
+// Not made with the host: once a widget is in the scene, every change of the pointer loads
+// its picture at once (2 ms for start-up's hourglass, which the first frame never shows).
+QWidget *hostitel::platno()
+{
+    if (!platno_) {
+        platno_ = new QWidget;
+        platno_->setFixedSize(geometrie::sirka_obrazovky, geometrie::vyska_obrazovky);
+        platno_->setAutoFillBackground(false);
+        scena_->addWidget(platno_)->setPos(0, 0);
+    }
+    return platno_;
+}
+
 obrazovka *hostitel::nacti(obrazovka_id id)
 {
     if (obrazovka *o = najdi(id))
@@ -65,10 +73,10 @@ obrazovka *hostitel::nacti(obrazovka_id id)
     const auto it = tovarny_.find(id);
     if (it == tovarny_.end())
         return nullptr;
-    obrazovka *o = it->second(sezeni_, platno_);
+    obrazovka *o = it->second(sezeni_, platno());
     if (!o)
         return nullptr;
-    o->setParent(platno_);
+    o->setParent(platno());
     o->move(0, 0);
     o->hide();
     o->nastav_aktualni(false);

@@ -47,8 +47,6 @@ public:
 
     spolecny_stav_t &sezeni() { return sezeni_; }
 
-    // The stage the screens are children of.
-    QWidget *platno() const { return platno_; }
     // How many window pixels one stage pixel takes (1 in a 640 × 480 window).
     qreal meritko() const { return transform().m11(); }
 
@@ -58,11 +56,12 @@ protected:
 
 private:
     void prizpusob_meritko();
+    // The stage the screens are children of, put into the scene with the first screen.
+    QWidget *platno();
 
     spolecny_stav_t sezeni_;
     QGraphicsScene *scena_;
-    QWidget *platno_;
-    QGraphicsProxyWidget *proxy_;
+    QWidget *platno_ = nullptr;
     std::map<obrazovka_id, tovarna_t> tovarny_;
     std::map<obrazovka_id, QPointer<obrazovka>> nactene_;
     QPointer<obrazovka> aktualni_;
