@@ -38,35 +38,50 @@ QStringList polozka_t::tvary() const
 
 QString polozka_t::nahodny_tvar(nahoda_t &generator) const
 {
-    const QStringList moznosti = tvary();
     generator.preseduj_z_hodin();
-    return moznosti.at(generator.index_od_1(static_cast<int>(moznosti.size())) - 1);
+    const int i = generator.index_od_1(static_cast<int>(alternativy.size()) + 1);
+    return i == 1 ? a : alternativy.at(i - 2);
 }
 
-std::optional<polozka_t> precti_polozku(const QString &text, qsizetype p)
+std::optional<meze_polozky_t> meze_polozky(QStringView text, qsizetype p)
 {
     if (p < 0 || p >= text.size() || text[p] != QLatin1Char('<'))
         return std::nullopt;
-    const qsizetype h = text.indexOf(QLatin1Char('#'), p);
-    const qsizetype g = text.indexOf(QLatin1Char('>'), p);
-    if (h < 0 || g < 0 || g < h)
-        return std::nullopt;
-    polozka_t polozka;
-    polozka.zacatek = p;
-    polozka.konec = g;
-    const QString spravna = text.mid(p + 1, h - p - 1);
-    const qsizetype strizka = spravna.indexOf(QLatin1Char('^'));
-    if (strizka < 0) {
-        polozka.a = spravna;
-    } else {
-        polozka.a = spravna.left(strizka);
-        polozka.b = spravna.mid(strizka + 1);
+    // The first "#" after the "<", with no ">" before it, then the first ">" after that.
+    qsizetype strizka = -1;
+    qsizetype k = p + 1;
+    for (; k < text.size() && text[k] != QLatin1Char('#'); ++k) {
+        if (text[k] == QLatin1Char('>'))
+            return std::nullopt;
+        if (text[k] == QLatin1Char('^') && strizka < 0)
+            strizka = k;
     }
-    const QString alternativy = text.mid(h + 1, g - h - 1);
-    if (!alternativy.contains(QLatin1Char('~')))
-        polozka.alternativy = {alternativy == QLatin1String(" ") ? QString() : alternativy};
+    const qsizetype h = k;
+    while (k < text.size() && text[k] != QLatin1Char('>'))
+        ++k;
+    if (k >= text.size())
+        return std::nullopt;
+    return meze_polozky_t{p, strizka < 0 ? h : strizka, h, k};
+}
+
+std::optional<polozka_t> precti_polozku(QStringView text, qsizetype p)
+{
+    const std::optional<meze_polozky_t> m = meze_polozky(text, p);
+    if (!m)
+        return std::nullopt;
+    const auto usek = [text](qsizetype od, qsizetype po) { return text.sliced(od, po - od); };
+    polozka_t polozka;
+    polozka.zacatek = m->zacatek;
+    polozka.konec = m->konec;
+    polozka.a = usek(p + 1, m->konec_a).toString();
+    if (m->konec_a < m->krizek)
+        polozka.b = usek(m->konec_a + 1, m->krizek).toString();
+    const QStringView alternativy = usek(m->krizek + 1, m->konec);
+    if (alternativy == QLatin1String(" "))
+        polozka.alternativy = {QString()};
     else
-        polozka.alternativy = alternativy.split(QLatin1Char('~'));
+        for (const QStringView tvar : alternativy.split(QLatin1Char('~')))
+            polozka.alternativy.append(tvar.toString());
     return polozka;
 }
 
@@ -75,24 +90,21 @@ QList<cast_vety_t> rozloz_vetu(const QString &text)
     QList<cast_vety_t> casti;
     casti.reserve(text.size());
     for (qsizetype j = 0; j < text.size(); ++j) {
-        cast_vety_t cast;
+        cast_vety_t &cast = casti.emplaceBack();
         cast.pozice = j;
         const QChar z = text[j];
         if (z == QLatin1Char('<')) {
-            if (auto polozka = precti_polozku(text, j)) {
+            if (std::optional<polozka_t> polozka = precti_polozku(text, j)) {
                 cast.druh = cast_vety_t::druh_t::polozka;
                 cast.polozka = std::move(*polozka);
                 j = cast.polozka.konec;
-                casti.append(std::move(cast));
                 continue;
             }
         }
-        if (z == znak_oddelovac_radku) {
+        if (z == znak_oddelovac_radku)
             cast.druh = cast_vety_t::druh_t::novy_radek;
-        } else {
+        else
             cast.znak = z;
-        }
-        casti.append(std::move(cast));
     }
     return casti;
 }
@@ -107,26 +119,37 @@ QString odstran_oddelovace_radku(const QString &zdroj)
 vypsane_vety_t vypis_vety(const QString &radek, nahoda_t &generator)
 {
     vypsane_vety_t v;
-    const QString text = text_vety(radek);
+    const qsizetype hvezdicka = radek.indexOf(QLatin1Char('*'));
+    const QStringView text = hvezdicka < 0 ? QStringView(radek) : QStringView(radek).first(hvezdicka);
     for (QString *veta : {&v.spravna_veta, &v.spravna_veta_2, &v.veta_s_chybami})
         veta->reserve(text.size());
-    for (const cast_vety_t &cast : rozloz_vetu(text)) {
-        switch (cast.druh) {
-        case cast_vety_t::druh_t::znak:
-            v.spravna_veta += cast.znak;
-            v.spravna_veta_2 += cast.znak;
-            v.veta_s_chybami += cast.znak;
+    const auto pridej = [&v](QStringView usek) {
+        v.spravna_veta += usek;
+        v.spravna_veta_2 += usek;
+        v.veta_s_chybami += usek;
+    };
+    // Plain text is copied a run at a time, up to the next "<" or line separator.
+    qsizetype j = 0;
+    while (j < text.size()) {
+        qsizetype k = j;
+        while (k < text.size() && text[k] != QLatin1Char('<') && text[k] != znak_oddelovac_radku)
+            ++k;
+        pridej(text.sliced(j, k - j));
+        if (k >= text.size())
             break;
-        case cast_vety_t::druh_t::novy_radek: break;
-        case cast_vety_t::druh_t::polozka: {
-            const polozka_t &p = cast.polozka;
-            v.spravna_veta += p.a;
-            v.spravna_veta_2 += p.b.value_or(p.a);
-            v.veta_s_chybami += p.nahodny_tvar(generator);
-            v.ma_druhy_tvar = v.ma_druhy_tvar || p.ma_b();
-            break;
+        j = k + 1;
+        if (text[k] == znak_oddelovac_radku)
+            continue;
+        const std::optional<polozka_t> p = precti_polozku(text, k);
+        if (!p) {
+            pridej(text.sliced(k, 1)); // a "<" that opens no item is plain text
+            continue;
         }
-        }
+        v.spravna_veta += p->a;
+        v.spravna_veta_2 += p->b.value_or(p->a);
+        v.veta_s_chybami += p->nahodny_tvar(generator);
+        v.ma_druhy_tvar = v.ma_druhy_tvar || p->ma_b();
+        j = p->konec + 1;
     }
     if (!v.ma_druhy_tvar)
         v.spravna_veta_2.clear();

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 
 class nahoda_t;
@@ -38,9 +39,19 @@ struct polozka_t {
     bool je_bez_carky() const { return a == QLatin1String(" ") && alternativy == QStringList{QStringLiteral(",")}; }
 };
 
-// The item whose "<" is at position p of the text; empty when there is no "#" or ">" after
-// it (or the ">" comes before the "#").
-std::optional<polozka_t> precti_polozku(const QString &text, qsizetype p);
+// Where the item whose "<" is at position p of the text lies; empty when there is no "#"
+// or ">" after it (or the ">" comes before the "#"). Reading an item and checking a line
+// both go by it, so they cannot disagree on what an item is.
+struct meze_polozky_t {
+    qsizetype zacatek = 0; // "<"
+    qsizetype konec_a = 0; // the "^" or "#" that ends the first form
+    qsizetype krizek = 0;  // "#"
+    qsizetype konec = 0;   // ">"
+};
+std::optional<meze_polozky_t> meze_polozky(QStringView text, qsizetype p);
+
+// The item whose "<" is at position p of the text, within meze_polozky().
+std::optional<polozka_t> precti_polozku(QStringView text, qsizetype p);
 
 // A sentence text cut into what drawing and printing walk over: plain characters, whole
 // items and forced line breaks. A "<" that does not open a well-formed item is plain text.

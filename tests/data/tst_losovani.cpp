@@ -100,6 +100,38 @@ private slots:
         QVERIFY(vylosuj_s(4, radky).vybrane_radky.isEmpty());
     }
 
+    // Words are measured as the sentence is shown: items by their first form. Empty: shown.
+    void proc_vynechat_data()
+    {
+        QTest::addColumn<QString>("radek");
+        QTest::addColumn<QString>("duvod");
+        const auto a = [](int n) { return QString(n, u'a'); };
+        // clang-format off
+        QTest::newRow("word at the limit") << "Slovo " + a(40) + " <a#b>*1" << "";
+        QTest::newRow("word one over") << "Slovo " + a(41) + "*1" << "word of 41 ";
+        QTest::newRow("first long word named") << a(41) + " " + a(50) + "*1" << "word of 41 ";
+        QTest::newRow("word through an item") << a(20) + "<" + a(10) + "#x>" + a(11) + "*1" << "word of 41 ";
+        QTest::newRow("wrong forms not counted") << a(39) + "<a#" + a(30) + ">*1" << "";
+        QTest::newRow("second form not counted") << a(30) + "<" + a(10) + "^" + a(20) + "#x>*1" << "";
+        QTest::newRow("space in a form splits") << a(30) + "<" + a(10) + " " + a(10) + "#x>" + a(30) + "*1" << "";
+        QTest::newRow("space in a form, one over") << a(31) + "<" + a(10) + " b#x>*1" << "word of 41 ";
+        QTest::newRow("line separator splits") << a(40) + "¦" + a(40) + "*1" << "";
+        QTest::newRow("unclosed < is text") << a(25) + "<" + a(10) + "#" + a(5) + "*1" << "word of 42 ";
+        QTest::newRow("> before # is text") << a(25) + "<a>" + a(10) + "#b>*1" << "word of 41 ";
+        QTest::newRow("number not counted") << "Veta*1" + a(50) << "";
+        QTest::newRow("control after the number") << "Veta*1\x7f" << "code 127";
+        QTest::newRow("space before the number") << "Veta <a#b>* 1" << "no \"*\"";
+        // clang-format on
+    }
+    void proc_vynechat()
+    {
+        QFETCH(QString, radek);
+        QFETCH(QString, duvod);
+        const std::optional<QString> d = ::proc_vynechat(radek);
+        QCOMPARE(d.has_value(), !duvod.isEmpty());
+        QVERIFY2(!d || d->contains(duvod), qPrintable(d.value_or(QString())));
+    }
+
     // Every line has the same chance: 1 of 10 drawn 20,000 times with a fixed seed.
     void rovnomernost()
     {

@@ -48,6 +48,7 @@ private slots:
         QTest::newRow("comma item") << "<,# >" << "," << bez << QStringList{""};
         QTest::newRow("no-comma item") << "< #,>" << " " << bez << QStringList{","};
         QTest::newRow("empty second form") << "<dvoma^#dvomy>" << "dvoma" << prazdna << QStringList{"dvomy"};
+        QTest::newRow("caret among the wrong forms") << "<a#b^c>" << "a" << bez << QStringList{"b^c"};
         QTest::newRow("no end") << "<abc" << "" << bez << QStringList{};
         QTest::newRow("> before #") << "<a>b#c" << "" << bez << QStringList{};
         // clang-format on
@@ -83,6 +84,7 @@ private slots:
         QTest::newRow("line separators removed") << "Prvá časť¦druhá <č#c>asť*5" << "Prvá časťdruhá časť" << "";
         QTest::newRow("comma items") << "Keď prišiel<,# > zazvonil< #,> a.*6" << "Keď prišiel, zazvonil  a." << "";
         QTest::newRow("malformed item shown as text") << "Ach <bez konca*7" << "Ach <bez konca" << "";
+        QTest::newRow("> before #: text, then an item") << "5 <> 3 <ý#í>*8" << "5 <> 3 ý" << "";
         // clang-format on
     }
     void vypsane_vety()
