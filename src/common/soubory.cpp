@@ -86,7 +86,7 @@ bool lze_v_cp1250(const QString &text)
     return !koder.hasError() && z_cp1250(bajty) == text;
 }
 
-int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod)
+int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod, qint64 nejvic)
 {
     const int priznaky = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (odkazy == odkazy_t::nesledovat ? O_NOFOLLOW : 0);
     const int fd = ::open(QFile::encodeName(cesta).constData(), priznaky);
@@ -101,8 +101,8 @@ int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod)
         proc = chyba_systemu(errno);
     else if (!S_ISREG(st.st_mode))
         proc = QStringLiteral("not a regular file");
-    else if (st.st_size > nejvetsi_soubor)
-        proc = QStringLiteral("larger than %1 bytes").arg(nejvetsi_soubor);
+    else if (st.st_size > nejvic)
+        proc = QStringLiteral("larger than %1 bytes").arg(nejvic);
     if (proc.isEmpty())
         return fd;
     ::close(fd);

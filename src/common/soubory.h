@@ -37,7 +37,7 @@ struct precteny_soubor_t {
 // Opens a plain file for reading: never blocks (a pipe or device is refused, not waited
 // for), and what is opened must be a regular file within the size limit. The descriptor,
 // or -1 with the reason set (and errno ENOENT when nothing stands under the name).
-int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod);
+int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod, qint64 nejvic = nejvetsi_soubor);
 // The whole file read through otevri_pro_cteni.
 precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy = odkazy_t::nesledovat);
 

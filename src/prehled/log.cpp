@@ -9,6 +9,7 @@
 #include <QLockFile>
 #include <array>
 #include <optional>
+#include <unistd.h>
 
 namespace
 {
@@ -295,9 +296,14 @@ nacteny_log_t nacti_log(const QString &cesta)
         QLockFile zamek(cesta + QStringLiteral(".lock"));
         zamek.setStaleLockTime(stari_opusteneho_ms);
         const bool zamceno = zamek.tryLock(cekani_na_zamek_ms);
-        QFile soubor(cesta);
-        if (soubor.open(QIODevice::ReadOnly))
+        // Opened as the program opens its data files: another user of a shared folder may
+        // put a pipe or a link under the name after the look above.
+        QFile soubor;
+        const int fd = otevri_pro_cteni(cesta, odkazy_t::nesledovat, nullptr, nejvetsi_log);
+        if (fd >= 0 && soubor.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
             obsah = soubor.readAll();
+        else if (fd >= 0)
+            ::close(fd);
         if (!soubor.isOpen() || soubor.error() != QFileDevice::NoError) {
             log.chyba = QStringLiteral("Súbor výsledkov %1 sa nedá prečítať.").arg(cesta);
             return log;

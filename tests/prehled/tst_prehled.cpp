@@ -65,6 +65,18 @@ private slots:
         QVERIFY(log.isNull() || (f.open(QIODevice::ReadOnly) && f.readAll() == log));
     }
 
+    // A link planted under the log's name in a shared folder is not followed to the file it
+    // names (which may belong to another user).
+    void log_odkazem()
+    {
+        QTemporaryDir d;
+        QVERIFY(zapis(d.filePath("jiny"), jana()));
+        QVERIFY(QFile::link(d.filePath("jiny"), cesta_logu(d.path())));
+        const nacteny_log_t n = nacti_log(cesta_logu(d.path()));
+        QVERIFY(n.zaznamy.isEmpty());
+        QVERIFY(!n.chyba.isEmpty());
+    }
+
     // Without a window: one Slovak line and status 2 on failure; on success every record, with
     // a BOM so that a spreadsheet reads UTF-8 and quotes where it would split a field wrongly.
     void prikazovy_riadok_data()
