@@ -52,13 +52,7 @@ QString nazev_druhu(druh_t druh)
     return {};
 }
 
-QString nazev_temy(int rocnik, int tema)
-{
-    QString nazev = katalog_temat::nazev_pracovni_list(rocnik, tema);
-    nazev.replace(QStringLiteral("Zemepisná mená"), QStringLiteral("Zemepisné mená"));
-    nazev.replace(QStringLiteral("inštitucií, událostí"), QStringLiteral("inštitúcií, udalostí"));
-    return nazev;
-}
+QString nazev_temy(int rocnik, int tema) { return katalog_temat::nazev_pracovni_list(rocnik, tema); }
 
 QColor zesvetli(const QColor &barva, qreal podil)
 {
