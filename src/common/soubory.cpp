@@ -111,10 +111,10 @@ int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod, qint
     return -1;
 }
 
-precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy)
+precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy, qint64 nejvic)
 {
     precteny_soubor_t v;
-    const int fd = otevri_pro_cteni(cesta, odkazy, &v.duvod);
+    const int fd = otevri_pro_cteni(cesta, odkazy, &v.duvod, nejvic);
     if (fd < 0) {
         v.stav = errno == ENOENT ? precteny_soubor_t::stav_t::chybi : precteny_soubor_t::stav_t::necitelny;
         return v;
@@ -134,8 +134,8 @@ precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy)
             break;
         }
         v.bajty.append(blok, n);
-        if (v.bajty.size() > nejvetsi_soubor) {
-            v.duvod = QStringLiteral("larger than %1 bytes").arg(nejvetsi_soubor);
+        if (v.bajty.size() > nejvic) {
+            v.duvod = QStringLiteral("larger than %1 bytes").arg(nejvic);
             break;
         }
     }

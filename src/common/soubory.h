@@ -39,7 +39,8 @@ struct precteny_soubor_t {
 // or -1 with the reason set (and errno ENOENT when nothing stands under the name).
 int otevri_pro_cteni(const QString &cesta, odkazy_t odkazy, QString *duvod, qint64 nejvic = nejvetsi_soubor);
 // The whole file read through otevri_pro_cteni.
-precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy = odkazy_t::nesledovat);
+precteny_soubor_t precti_soubor(const QString &cesta, odkazy_t odkazy = odkazy_t::nesledovat,
+                                qint64 nejvic = nejvetsi_soubor);
 
 // Writes the file whole or not at all: a new file beside it is written, synced to the disk
 // and renamed over the old name (over a link itself, never its target). On any failure

@@ -3,13 +3,11 @@
 #include "common/katalog.h"
 #include "common/soubory.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
 #include <array>
 #include <optional>
-#include <unistd.h>
 
 namespace
 {
@@ -296,15 +294,11 @@ nacteny_log_t nacti_log(const QString &cesta)
         QLockFile zamek(cesta + QStringLiteral(".lock"));
         zamek.setStaleLockTime(stari_opusteneho_ms);
         const bool zamceno = zamek.tryLock(cekani_na_zamek_ms);
-        // Opened as the program opens its data files: another user of a shared folder may
-        // put a pipe or a link under the name after the look above.
-        QFile soubor;
-        const int fd = otevri_pro_cteni(cesta, odkazy_t::nesledovat, nullptr, nejvetsi_log);
-        if (fd >= 0 && soubor.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-            obsah = soubor.readAll();
-        else if (fd >= 0)
-            ::close(fd);
-        if (!soubor.isOpen() || soubor.error() != QFileDevice::NoError) {
+        // Read as the program reads its data files: another user of a shared folder may put
+        // a pipe or a link under the name after the look above.
+        precteny_soubor_t soubor = precti_soubor(cesta, odkazy_t::nesledovat, nejvetsi_log);
+        obsah = std::move(soubor.bajty);
+        if (soubor.stav != precteny_soubor_t::stav_t::precten) {
             log.chyba = QStringLiteral("Súbor výsledkov %1 sa nedá prečítať.").arg(cesta);
             return log;
         }

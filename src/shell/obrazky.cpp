@@ -131,6 +131,12 @@ std::optional<QImage> mapovany_bmp(const uchar *d, qint64 velikost, void *mapa)
         new std::pair<void *, size_t>(mapa, size_t(velikost)));
 }
 
+// The two headers of a Windows bitmap as the program reads it (not the old 12-byte kind).
+bool ma_hlavicky_bmp(const QByteArray &b)
+{
+    return b.startsWith("BM") && b.size() >= 54 && cti32(b.constData() + 14) >= 40;
+}
+
 // A bitmap (from its 54 bytes of headers) of a depth the program reads, whose rows are all
 // in the file where they are stored uncompressed.
 bool je_cela_bitmapa(const QByteArray &hlavicka, qint64 velikost_souboru)
@@ -260,7 +266,7 @@ bool je_citelny_obrazek(const QString &cesta)
     const QByteArray hlavicka = soubor.peek(54);
     const char *h = hlavicka.constData();
     bool ok = false;
-    if (hlavicka.startsWith("BM") && hlavicka.size() >= 54 && cti32(h + 14) >= 40) {
+    if (ma_hlavicky_bmp(hlavicka)) {
         ok = je_cela_bitmapa(hlavicka, soubor.size());
     } else if (hlavicka.startsWith("\x89PNG\r\n\x1a\n") && hlavicka.size() >= 24 && hlavicka.mid(12, 4) == "IHDR") {
         const quint32 sirka = qFromBigEndian<quint32>(h + 16), vyska = qFromBigEndian<quint32>(h + 20);
@@ -279,8 +285,7 @@ std::optional<QImage> dekoduj_obrazek(const QByteArray &bajty)
     if (auto rychle = rychly_bmp(bajty))
         return rychle;
     // Qt's reader would fill the rows a damaged bitmap lacks.
-    if (bajty.startsWith("BM") && bajty.size() >= 54 && cti32(bajty.constData() + 14) >= 40 &&
-        !je_cela_bitmapa(bajty, bajty.size()))
+    if (ma_hlavicky_bmp(bajty) && !je_cela_bitmapa(bajty, bajty.size()))
         return std::nullopt;
     QImage obrazek = QImage::fromData(bajty);
     if (obrazek.isNull())
